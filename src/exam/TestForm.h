@@ -2,6 +2,7 @@
 
 #include "exam/ExamState.h"
 #include "store/DataSource.h"
+#include "store/ProgramSession.h"
 #include "store/Session.h"
 #include "store/Table.h"
 
@@ -50,7 +51,7 @@ public:
     int32_t DefaultTime = 90;
 
     // ---- tables
-    Session DBISAMSession1{"Tessarin"};
+    Session DBISAMSession1{SessionName};
     Table dtQSet;
     Table dtCurrentSet;
     Table dtUserSet;
@@ -70,6 +71,10 @@ public:
     // ---- centre
     QWidget* Panel3 = nullptr;
     QWidget* Panel4 = nullptr; // welcome panel
+    ShadowLabel* WelcomeLabel = nullptr;
+    QLabel* WelcomeText = nullptr;
+    QWidget* SelectPanel = nullptr;
+    ShadowLabel* SelectLabel = nullptr;
     std::array<ShapeButton*, 7> ExamButtons{}; // "&A" .. "G"
     ShapeButton* AllQButton = nullptr;
     ShapeButton* RandButton = nullptr;
@@ -129,9 +134,10 @@ public:
     void CenterExamButtons();
 
     // ---- set preparation (SetPreparation.cpp)
-    void PrepareShuffledSet();
-    void PrepareRandomSet(int count);
-    void PrepareUserSet();
+    // Each is false when its source has no question; the user has been told and no exam starts.
+    bool PrepareShuffledSet();
+    bool PrepareRandomSet(int count);
+    bool PrepareUserSet();
     void InitAnswerSheet();
 
     // ---- answering (Answering.cpp)
@@ -160,8 +166,11 @@ public:
     // The answer record of the current item.
     AnswerRecord& CurrentAnswer();
 
+public slots:
+    void reject() override;
+
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -169,10 +178,12 @@ private:
     void buildHeader();
     void buildWelcomePanel();
     void buildItemArea();
+    void layoutWelcomePanel();
     void buildButtonBar();
     void buildMenus();
     void connectHandlers();
     bool CloseQuery();
+    bool prepareSet(Table& source, int count, bool fromBank);
 };
 
 extern TTestForm* TestForm;

@@ -100,17 +100,17 @@ bool Field::asBoolean() const
     return !v.isNull() && v.toLongLong() != 0;
 }
 
-void Field::setAsInteger(qint64 value)
+void Field::setAsInteger(qint64 value) const
 {
     table_->setValue(column_, QVariant(value));
 }
 
-void Field::setAsString(const QString& value)
+void Field::setAsString(const QString& value) const
 {
     table_->setValue(column_, QVariant(value));
 }
 
-void Field::setAsBoolean(bool value)
+void Field::setAsBoolean(bool value) const
 {
     table_->setValue(column_, QVariant(qint64(value ? 1 : 0)));
 }

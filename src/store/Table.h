@@ -30,9 +30,9 @@ public:
     qint64 asInteger() const;
     QString asString() const;
     bool asBoolean() const;
-    void setAsInteger(qint64 value);
-    void setAsString(const QString& value);
-    void setAsBoolean(bool value);
+    void setAsInteger(qint64 value) const;
+    void setAsString(const QString& value) const;
+    void setAsBoolean(bool value) const;
 
 private:
     Table* table_;
