@@ -68,6 +68,9 @@ QString GetWindowsDir()
 
 TTestForm::TTestForm(QWidget* parent) : QDialog(parent, Qt::Window)
 {
+    setMinimumSize(732, 502);
+    resize(732, 505);
+
     // Creation, in the order the rest of the program relies on.
     DBISAMSession1.addPassword(QString::fromLatin1(TablePassword));
     DBISAMSession1.setActive(true);
@@ -84,8 +87,6 @@ TTestForm::TTestForm(QWidget* parent) : QDialog(parent, Qt::Window)
     dtUserSet.setTableName(QStringLiteral("veldrusr.DAT"));
     dsCurrentSet.setDataSet(&dtCurrentSet);
 
-    setMinimumSize(732, 502);
-    resize(732, 505);
     paintWhite(this);
 
     auto* layout = new QVBoxLayout(this);
