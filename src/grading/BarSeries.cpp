@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr qreal LabelGap = 4; // between a label and the axis line
+constexpr qreal LabelGap = 4; // between a label and its axis line
 
 } // namespace
 
@@ -28,9 +28,8 @@ BarSeries::BarSeries(QChart* chart)
     chart->addAxis(categoryAxis_, Qt::AlignLeft);
     series_->attachAxis(valueAxis_);
     series_->attachAxis(categoryAxis_);
-    valueAxis_->setLabelFormat(QStringLiteral("%d"));
     valueAxis_->setMinorTickCount(0);
-    valueAxis_->setLabelsColor(Qt::black);
+    valueAxis_->setLabelsVisible(false);
     categoryAxis_->setGridLineVisible(false);
     categoryAxis_->setLabelsVisible(false);
     chart->setMargins(margins_);
@@ -46,11 +45,40 @@ void BarSeries::setValueRange(double min, double max, int tickCount)
 {
     valueAxis_->setRange(min, max);
     valueAxis_->setTickCount(tickCount);
+    qDeleteAll(valueLabelItems_);
+    valueLabelItems_.clear();
+    for (int i = 0; i < tickCount; ++i) {
+        const double value = min + (max - min) * i / (tickCount - 1);
+        valueLabelItems_.append(newLabelItem(valueLabelFont_, QString::number(qRound(value)), Qt::AlignHCenter));
+    }
+    placeLabels();
 }
 
 void BarSeries::setLabelFont(const QFont& font)
 {
     labelFont_ = font;
+    for (QGraphicsTextItem* item : labelItems_)
+        item->setFont(font);
+    placeLabels();
+}
+
+void BarSeries::setValueLabelFont(const QFont& font)
+{
+    valueLabelFont_ = font;
+    for (QGraphicsTextItem* item : valueLabelItems_)
+        item->setFont(font);
+    placeLabels();
+}
+
+QGraphicsTextItem* BarSeries::newLabelItem(const QFont& font, const QString& text, Qt::Alignment alignment)
+{
+    auto* item = new QGraphicsTextItem(chart_);
+    item->document()->setDocumentMargin(0);
+    item->document()->setDefaultTextOption(QTextOption(alignment));
+    item->setFont(font);
+    item->setDefaultTextColor(Qt::black);
+    item->setPlainText(text);
+    return item;
 }
 
 void BarSeries::setMargins(const QMargins& margins)
@@ -88,13 +116,7 @@ void BarSeries::add(double value, const QString& label, const QColor& color)
     labels_.append(label);
     colors_.append(color);
 
-    auto* item = new QGraphicsTextItem(chart_);
-    item->document()->setDocumentMargin(0);
-    item->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
-    item->setFont(labelFont_);
-    item->setDefaultTextColor(Qt::black);
-    item->setPlainText(shownLabels().constLast());
-    labelItems_.append(item);
+    labelItems_.append(newLabelItem(labelFont_, shownLabels().constLast(), Qt::AlignRight));
     placeLabels();
 }
 
@@ -114,7 +136,14 @@ void BarSeries::placeLabels()
         for (const QString& line : text.split('\n'))
             width = std::max(width, metrics.horizontalAdvance(line));
     width = std::ceil(width) + 1;
-    const QMargins wanted = margins_ + QMargins(int(width + LabelGap), 0, 0, 0);
+    const QFontMetricsF valueMetrics(valueLabelFont_);
+    const int valueHeight = int(std::ceil(valueMetrics.height() + LabelGap));
+    // The last value label stands half beyond the plot area.
+    const int overhang = valueLabelItems_.isEmpty()
+                             ? 0
+                             : int(std::ceil(valueMetrics.horizontalAdvance(valueLabelItems_.last()->toPlainText()) / 2));
+    QMargins wanted = margins_ + QMargins(int(width + LabelGap), 0, 0, valueHeight);
+    wanted.setRight(std::max(wanted.right(), overhang + 1));
     if (chart_->margins() != wanted)
         chart_->setMargins(wanted); // the plot area moves, and this runs again from its signal
 
@@ -122,10 +151,20 @@ void BarSeries::placeLabels()
     const int count = int(labelItems_.size());
     for (int i = 0; i < count; ++i) {
         QGraphicsTextItem* item = labelItems_[i];
-        item->setFont(labelFont_);
         item->setTextWidth(width);
         const qreal centre = plot.bottom() - (i + 0.5) * plot.height() / count;
         item->setPos(plot.left() - LabelGap - width, centre - item->boundingRect().height() / 2);
+    }
+    placeValueLabels(plot);
+}
+
+void BarSeries::placeValueLabels(const QRectF& plot)
+{
+    const int count = int(valueLabelItems_.size());
+    for (int i = 0; i < count; ++i) {
+        QGraphicsTextItem* item = valueLabelItems_[i];
+        const qreal x = plot.left() + plot.width() * i / std::max(1, count - 1);
+        item->setPos(x - item->boundingRect().width() / 2, plot.bottom() + LabelGap);
     }
 }
 
@@ -154,4 +193,9 @@ QString wrapAtBlanks(const QString& text, int width)
     if (!line.isEmpty())
         lines.append(line);
     return lines.join('\n');
+}
+
+QString chartText(const QString& text)
+{
+    return text.toHtmlEscaped().replace(' ', QStringLiteral("&nbsp;"));
 }

@@ -48,7 +48,7 @@ TReviewForm::TReviewForm(QWidget* parent)
     ListView1->setWrapping(true); // columns top to bottom, then left to right
     ListView1->setResizeMode(QListView::Adjust);
     ListView1->setIconSize(QSize(16, 16));
-    ListView1->setGridSize(QSize(84, 20));
+    ListView1->setGridSize(QSize(104, 20)); // room for "113  ABCDEF"
     ListView1->setUniformItemSizes(true);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);

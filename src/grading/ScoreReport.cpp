@@ -11,7 +11,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
-#include <QValueAxis>
 
 namespace {
 
@@ -42,12 +41,6 @@ QFont arialPt(double pt, bool bold, bool italic = false)
     font.setBold(bold);
     font.setItalic(italic);
     return font;
-}
-
-void styleAxes(BarSeries& bars, const QFont& valueFont, const QFont& categoryFont)
-{
-    bars.valueAxis()->setLabelsFont(valueFont);
-    bars.setLabelFont(categoryFont);
 }
 
 // Millimetres from the top left of the printable area to the printer's device pixels.
@@ -113,14 +106,15 @@ ScoreReport::ScoreReport()
 {
     ppTeeChart2->setPos(0, 1000); // apart from the total chart, so that each renders alone
 
-    // Steps of 200: at 100 the bold labels would not fit between their ticks on paper.
-    Series2.setValueRange(0, 1000, 6);
+    Series2.setValueRange(0, 1000, 11);
     Series2.series()->setBarWidth(0.9);
-    styleAxes(Series2, arialPx(13, true), arialPx(15, true));
+    Series2.setValueLabelFont(arialPx(13, true));
+    Series2.setLabelFont(arialPx(15, true));
 
     HorizBarSeries2.setValueRange(0, 100, 11);
     HorizBarSeries2.series()->setBarWidth(0.8);
-    styleAxes(HorizBarSeries2, arialPx(12, false), arialPx(12, false));
+    HorizBarSeries2.setValueLabelFont(arialPx(12, false));
+    HorizBarSeries2.setLabelFont(arialPx(12, false));
 }
 
 ScoreReport::~ScoreReport() = default;

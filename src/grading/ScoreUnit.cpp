@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 TScoreForm* ScoreForm = nullptr;
@@ -106,7 +105,7 @@ void TScoreForm::buildTotalArea()
     Series1->setValueRange(0, 1000, 11);
     Series1->setMargins(QMargins(2, 2, 5, 5));
     Series1->series()->setBarWidth(0.9);
-    Series1->valueAxis()->setLabelsFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
+    Series1->setValueLabelFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     Series1->setLabelFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     TotalChart = new QChartView(chart, Panel2);
     TotalChart->setFrameShape(QFrame::Box);
@@ -146,7 +145,7 @@ void TScoreForm::buildSectionArea()
     HorizBarSeries1 = std::make_unique<BarSeries>(chart);
     HorizBarSeries1->setValueRange(0, 100, 11);
     HorizBarSeries1->series()->setBarWidth(0.8);
-    HorizBarSeries1->valueAxis()->setLabelsFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    HorizBarSeries1->setValueLabelFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     HorizBarSeries1->setLabelFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     HorizBarSeries1->setLabelWrap(SectionLabelWrap);
     Chart1 = new QChartView(chart, area);

@@ -58,7 +58,7 @@ void TTestForm::FillTotalScore()
         bars->add(score, QStringLiteral("Your score"), Green);
         bars->add(RequiredScore, QStringLiteral("Required score"), Blue);
     }
-    ScoreForm->TotalChart->chart()->setTitle(title);
+    ScoreForm->TotalChart->chart()->setTitle(chartText(title));
     report.ppLabel1 = title;
     report.ppLabel2 = productName();
     ScoreForm->TotalLabel->setText(line);

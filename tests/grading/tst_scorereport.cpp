@@ -77,7 +77,7 @@ void TestScoreReport::printsOnePageWithTheResults()
     QVERIFY(flat.contains(QStringLiteral("Troubleshooting (0/0)")));
     for (int s = 1; s <= SectionCount; ++s)
         QVERIFY2(flat.contains(SectionNames()[s - 1]), qPrintable(SectionNames()[s - 1]));
-    QVERIFY(flat.contains(QStringLiteral(" 800 1000 ")));
+    QVERIFY(flat.contains(QStringLiteral(" 900 1000 ")));
     QVERIFY(flat.contains(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
 
     const QRegularExpression title(QStringLiteral("^Title:\\s+Score Report$"), QRegularExpression::MultilineOption);
