@@ -109,6 +109,7 @@ void TScoreForm::buildTotalArea()
     Series1->setLabelFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     TotalChart = new QChartView(chart, Panel2);
     TotalChart->setFrameShape(QFrame::Box);
+    TotalChart->setFocusPolicy(Qt::NoFocus); // nothing to do in it; keys go to the buttons
     TotalChart->setAccessibleName(QStringLiteral("Total score chart"));
     column->addWidget(TotalChart, 1);
 
@@ -150,6 +151,7 @@ void TScoreForm::buildSectionArea()
     HorizBarSeries1->setLabelWrap(SectionLabelWrap);
     Chart1 = new QChartView(chart, area);
     Chart1->setFrameShape(QFrame::NoFrame);
+    Chart1->setFocusPolicy(Qt::NoFocus);
     Chart1->setMinimumHeight(150);
     Chart1->setAccessibleName(QStringLiteral("Section scores chart"));
     column->addWidget(Chart1, 1);
