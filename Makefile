@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench screenshots clean
+.PHONY: run test build deps bench clean
 
 deps:
 	@scripts/install-deps
@@ -21,9 +21,6 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done
-
-screenshots: build
-	scripts/screenshots $(BUILD)/bin
 
 clean:
 	rm -rf $(BUILD)

@@ -55,11 +55,18 @@ void TTestForm::StartPracticeExam()
     NameForm->SpinEdit1->setValue(DefaultTime);
     if (showModal(NameForm) != ModalResult::OK)
         return;
+    BeginExam([this] {
+        dtQSet.setFiltered(true);
+        dtQSet.open();
+        return PrepareShuffledSet();
+    });
+}
+
+void TTestForm::BeginExam(const std::function<bool()>& buildSet)
+{
     Label3->setText(QStringLiteral("Veldra 4, ") + ExamTitle);
     ExamMode = NoExam;
-    dtQSet.setFiltered(true);
-    dtQSet.open();
-    if (!PrepareShuffledSet())
+    if (!buildSet())
         return;
     InitAnswerSheet();
     ExamMode = ExamRunning;
@@ -76,16 +83,11 @@ void TTestForm::RandActExecute()
     // The minutes box keeps what it last held.
     if (showModal(NameForm) != ModalResult::OK)
         return;
-    Label3->setText(QStringLiteral("Veldra 4, ") + ExamTitle);
-    ExamMode = NoExam;
-    dtQSet.setFiltered(true);
-    dtQSet.open();
-    if (!PrepareRandomSet(NameForm->SpinEdit2->value()))
-        return;
-    InitAnswerSheet();
-    ExamMode = ExamRunning;
-    ExamControls();
-    dtCurrentSet.first();
+    BeginExam([this] {
+        dtQSet.setFiltered(true);
+        dtQSet.open();
+        return PrepareRandomSet(NameForm->SpinEdit2->value());
+    });
 }
 
 void TTestForm::UserActExecute()
@@ -108,16 +110,14 @@ void TTestForm::StartUserExam()
     NameForm->SpinEdit1->setValue(DefaultTime);
     if (showModal(NameForm) != ModalResult::OK)
         return;
-    Label3->setText(QStringLiteral("Veldra 4, ") + ExamTitle);
-    ExamMode = NoExam;
-    dtUserSet.open();
-    if (!PrepareUserSet())
-        return;
-    InitAnswerSheet();
-    ExamMode = ExamRunning;
-    ExamControls();
-    NoteButton->hide();
-    dtCurrentSet.first();
+    BeginExam([this] {
+        dtUserSet.open();
+        if (!PrepareUserSet())
+            return false;
+        // Notes are kept in the bank, so a user exam has none.
+        NoteButton->hide();
+        return true;
+    });
 }
 
 void TTestForm::CenterExamButtons()

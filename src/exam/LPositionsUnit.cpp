@@ -2,6 +2,7 @@
 
 #include "exam/TestForm.h"
 #include "platform/ClickLabel.h"
+#include "platform/Look.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -210,25 +211,18 @@ void setRadioButtons(TTestForm& form, const std::array<bool, 6>& checked)
 
 void ShowItemState(TTestForm& form)
 {
-    const auto paint = [](QLabel* label, const QColor& color) {
-        QPalette pal = label->palette();
-        pal.setColor(QPalette::Window, color);
-        label->setPalette(pal);
-    };
     if (form.ExamMode == Reviewing) {
         form.ExpText->show();
         for (int n = 0; n < 6; ++n) {
             const bool key = form.dtCurrentSet.fieldByName(QStringLiteral("A%1").arg(n + 1)).asBoolean();
-            paint(form.ALabel[n], key ? QColor(0, 255, 255) : QColor(Qt::white));
+            fillBackground(form.ALabel[n], key ? QColor(0, 255, 255) : QColor(Qt::white));
         }
     } else if (form.ExamMode == ExamRunning) {
         form.ExpText->hide();
         for (int n = 0; n < 6; ++n)
-            paint(form.ALabel[n], Qt::white);
+            fillBackground(form.ALabel[n], Qt::white);
     }
     const bool correct = form.CurrentAnswer().Correct;
     form.CorrectLabel->setText(correct ? QStringLiteral("Correct") : QStringLiteral("Incorrect"));
-    QPalette pal = form.CorrectLabel->palette();
-    pal.setColor(QPalette::WindowText, correct ? QColor(0, 0, 255) : QColor(255, 0, 0));
-    form.CorrectLabel->setPalette(pal);
+    setTextColor(form.CorrectLabel, correct ? QColor(0, 0, 255) : QColor(255, 0, 0));
 }

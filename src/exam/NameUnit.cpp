@@ -2,6 +2,7 @@
 
 #include "exam/TestForm.h"
 #include "platform/Handlers.h"
+#include "platform/Look.h"
 
 #include <QDate>
 #include <QDialogButtonBox>
@@ -34,9 +35,7 @@ QString dateLine(const QDate& date)
 
 TNameForm::TNameForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(13);
-    setFont(f);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     setFixedSize(305, 204);
 
     auto* layout = new QVBoxLayout(this);

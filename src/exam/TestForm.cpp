@@ -6,6 +6,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/Dialogs.h"
 #include "platform/Handlers.h"
+#include "platform/Look.h"
 #include "platform/ShadowLabel.h"
 #include "platform/ShapeButton.h"
 #include "shell/AboutUnit.h"
@@ -33,35 +34,10 @@ AnswerSheetArray AnswerSheet;
 
 namespace {
 
-QFont pixelFont(const QString& family, int pixels, bool bold = false, bool italic = false)
-{
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
-void paintWhite(QWidget* w)
-{
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    w->setPalette(pal);
-}
-
-void setTextColor(QWidget* w, const QColor& color)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, color);
-    w->setPalette(pal);
-}
-
 // The Windows directory where there is one; the default calculator path is formed from it.
 QString GetWindowsDir()
 {
-    const QString dir = qEnvironmentVariable("SystemRoot", qEnvironmentVariable("windir"));
-    return dir;
+    return qEnvironmentVariable("SystemRoot", qEnvironmentVariable("windir"));
 }
 
 } // namespace
@@ -87,7 +63,7 @@ TTestForm::TTestForm(QWidget* parent) : QDialog(parent, Qt::Window)
     dtUserSet.setTableName(QStringLiteral("veldrusr.DAT"));
     dsCurrentSet.setDataSet(&dtCurrentSet);
 
-    paintWhite(this);
+    fillBackground(this, Qt::white);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -97,7 +73,7 @@ TTestForm::TTestForm(QWidget* parent) : QDialog(parent, Qt::Window)
     buildHeader();
     layout->addWidget(Panel1);
     Panel3 = new QWidget(this);
-    paintWhite(Panel3);
+    fillBackground(Panel3, Qt::white);
     auto* centre = new QVBoxLayout(Panel3);
     centre->setContentsMargins(0, 0, 0, 0);
     buildWelcomePanel();
@@ -158,11 +134,8 @@ void TTestForm::buildHeader()
 {
     Panel1 = new QWidget(this);
     Panel1->setFixedHeight(45);
-    Panel1->setAutoFillBackground(true);
-    QPalette pal = Panel1->palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    Panel1->setPalette(pal);
+    fillBackground(Panel1, QColor(0, 0, 128));
+    setTextColor(Panel1, Qt::white);
 
     auto* grid = new QGridLayout(Panel1);
     grid->setContentsMargins(8, 2, 8, 2);
@@ -202,11 +175,8 @@ void TTestForm::buildHeader()
     TimeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ReviewLabel = new QLabel(QStringLiteral("Review items"), Panel1);
     ReviewLabel->setFont(headerFont);
-    ReviewLabel->setAutoFillBackground(true);
+    fillBackground(ReviewLabel, Qt::white);
     setTextColor(ReviewLabel, QColor(0, 0, 128));
-    QPalette white = ReviewLabel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    ReviewLabel->setPalette(white);
     ReviewLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(TimeLabel, 1, 3);
     grid->addWidget(ReviewLabel, 1, 3, Qt::AlignRight);
@@ -216,7 +186,7 @@ void TTestForm::buildHeader()
 void TTestForm::buildWelcomePanel()
 {
     Panel4 = new QWidget(Panel3);
-    paintWhite(Panel4);
+    fillBackground(Panel4, Qt::white);
     WelcomeLabel = new ShadowLabel(QStringLiteral("Welcome to Veldra 4"), Panel4);
     WelcomeLabel->setFont(pixelFont(QStringLiteral("AvantGarde Md BT"), 15, true, true));
     WelcomeLabel->setTextColor(QColor(0, 255, 255));
@@ -272,10 +242,10 @@ void TTestForm::buildItemArea()
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ScrollBox1->setWidgetResizable(false);
-    paintWhite(ScrollBox1);
-    paintWhite(ScrollBox1->viewport());
+    fillBackground(ScrollBox1, Qt::white);
+    fillBackground(ScrollBox1->viewport(), Qt::white);
     ItemArea = new QWidget;
-    paintWhite(ItemArea);
+    fillBackground(ItemArea, Qt::white);
     ItemArea->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     ScrollBox1->setWidget(ItemArea);
 
@@ -287,10 +257,7 @@ void TTestForm::buildItemArea()
     QText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Shape1 = new QFrame(ItemArea);
     Shape1->setFrameShape(QFrame::NoFrame);
-    Shape1->setAutoFillBackground(true);
-    QPalette blue = Shape1->palette();
-    blue.setColor(QPalette::Window, Qt::blue);
-    Shape1->setPalette(blue);
+    fillBackground(Shape1, Qt::blue);
 
     ExhBtnA = new QPushButton(QStringLiteral("Exhibit &1"), ItemArea);
     ExhBtnA->setGeometry(1, 0, 93, 25);
@@ -306,7 +273,7 @@ void TTestForm::buildItemArea()
         ALabel[n]->setWordWrap(true);
         ALabel[n]->setTextFormat(Qt::PlainText);
         ALabel[n]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        paintWhite(ALabel[n]);
+        fillBackground(ALabel[n], Qt::white);
         ALabel[n]->move(AnswerLabelLeft, 0);
         const QString caption = QStringLiteral("&%1.").arg(QChar('a' + n));
         RadioButton[n] = new QRadioButton(caption, ItemArea);

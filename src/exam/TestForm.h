@@ -9,6 +9,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class ClickLabel;
 class QAction;
@@ -131,6 +132,8 @@ public:
     void PrepareStartDialog(bool enable);
     void StartPracticeExam();
     void StartUserExam();
+    // The steps every start shares once its dialog is confirmed: build the set, then run the exam.
+    void BeginExam(const std::function<bool()>& buildSet);
     void CenterExamButtons();
 
     // ---- set preparation (SetPreparation.cpp)

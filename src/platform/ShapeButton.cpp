@@ -1,5 +1,7 @@
 #include "platform/ShapeButton.h"
 
+#include "platform/Look.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,9 +11,7 @@ ShapeButton::ShapeButton(const QString& caption, const QColor& color, QWidget* p
     : QPushButton(caption, parent), color_(color)
 {
     setCursor(Qt::PointingHandCursor);
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(13);
-    setFont(f);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
 }
 
 void ShapeButton::setColor(const QColor& color)

@@ -1,5 +1,7 @@
 #include "shell/AboutUnit.h"
 
+#include "platform/Look.h"
+
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QLabel>
@@ -9,25 +11,11 @@
 TAboutForm* AboutForm = nullptr;
 const char* const MakerAddress = "https://www.tessarin-learning.example/veldra";
 
-namespace {
-
-QFont sansSerif13()
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(13);
-    return f;
-}
-
-} // namespace
-
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("About Tessarin"));
     setFixedSize(310, 233);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    fillBackground(this, Qt::white);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 8, 8);
@@ -45,14 +33,14 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWin
                                             "Tessarin Learning Press\n"
                                             "Copyright \u00a9 2026 Tessarin. All rights reserved."),
                              this);
-    lines->setFont(sansSerif13());
+    lines->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     lines->setAlignment(Qt::AlignCenter);
     layout->addWidget(lines);
     layout->addSpacing(16);
 
     // A link label: navy, blue and underlined under the pointer, opened in the browser.
     URLLabel1 = new QLabel(this);
-    URLLabel1->setFont(sansSerif13());
+    URLLabel1->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     URLLabel1->setAlignment(Qt::AlignCenter);
     URLLabel1->setTextFormat(Qt::RichText);
     URLLabel1->setOpenExternalLinks(true);

@@ -3,6 +3,7 @@
 #include "exam/TestForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Handlers.h"
+#include "platform/Look.h"
 #include "platform/ShapeButton.h"
 #include "sampler/SamplerUnit.h"
 #include "store/Fields.h"
@@ -44,10 +45,7 @@ TMainForm::TMainForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindo
 {
     makeProgramFolderCurrent();
     setWindowTitle(QStringLiteral("Veldra 4"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    fillBackground(this, Qt::white);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -122,7 +122,7 @@ Table::Table(QObject* parent) : QObject(parent) {}
 Table::~Table()
 {
     if (db_) {
-        readRow_.reset();
+        statements_ = Statements();
         sqlite3_close(db_);
     }
 }
@@ -177,7 +177,7 @@ void Table::open()
         loadKeys();
         buildVisible();
     } catch (...) {
-        readRow_.reset();
+        statements_ = Statements();
         sqlite3_close(db_);
         db_ = nullptr;
         throw;
@@ -241,12 +241,26 @@ void Table::readColumns()
             if (!findField(f.name))
                 throw VeldraError(QString("The table file \"%1\" has no field %2.").arg(fileName_, f.name));
 
-    QStringList names;
-    for (int c = 0; c < int(columns_.size()); ++c)
+    const QString table = quoteIdentifier(sqlTable_);
+    QStringList names, marks, sets, namesWithoutKey, marksWithoutKey;
+    for (int c = 0; c < int(columns_.size()); ++c) {
         names << quoted(c);
-    readRow_ = std::make_unique<SqliteStatement>(
-        db_, QString("SELECT %1 FROM %2 WHERE rowid=?").arg(names.join(", "), quoteIdentifier(sqlTable_)),
-        fileName_);
+        marks << "?";
+        sets << quoted(c) + "=?";
+        if (c != keyColumn_) {
+            namesWithoutKey << quoted(c);
+            marksWithoutKey << "?";
+        }
+    }
+    const auto prepare = [this](const QString& sql) { return std::make_unique<SqliteStatement>(db_, sql, fileName_); };
+    statements_.readRow = prepare(QString("SELECT %1 FROM %2 WHERE rowid=?").arg(names.join(", "), table));
+    statements_.insertAll = prepare(QString("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(", "), marks.join(", ")));
+    statements_.insertWithoutKey =
+        namesWithoutKey.isEmpty()
+            ? prepare(QString("INSERT INTO %1 DEFAULT VALUES").arg(table))
+            : prepare(QString("INSERT INTO %1 (%2) VALUES (%3)")
+                          .arg(table, namesWithoutKey.join(", "), marksWithoutKey.join(", ")));
+    statements_.update = prepare(QString("UPDATE %1 SET %2 WHERE rowid=?").arg(table, sets.join(", ")));
 }
 
 void Table::loadKeys()
@@ -267,7 +281,7 @@ void Table::close()
         leaveEditing();
     if (inTransaction_)
         commit();
-    readRow_.reset();
+    statements_ = Statements();
     sqlite3_close(db_);
     db_ = nullptr;
     all_.clear();
@@ -479,12 +493,12 @@ const std::vector<QVariant>& Table::values() const
         return record_;
     }
     if (rowid != loadedRowid_) {
-        readRow_->bind(1, QVariant(rowid));
+        statements_.readRow->bind(1, QVariant(rowid));
         record_.assign(columns_.size(), QVariant());
-        if (readRow_->step())
+        if (statements_.readRow->step())
             for (int c = 0; c < int(columns_.size()); ++c)
-                record_[c] = readRow_->column(c);
-        readRow_->reset();
+                record_[c] = statements_.readRow->column(c);
+        statements_.readRow->reset();
         loadedRowid_ = rowid;
     }
     return record_;
@@ -561,36 +575,22 @@ void Table::post()
     requireActive();
     if (state_ != TableState::Edit && state_ != TableState::Insert)
         return;
-    const QString table = quoteIdentifier(sqlTable_);
     qint64 rowid;
     if (state_ == TableState::Insert) {
-        QStringList names, marks;
-        std::vector<QVariant> bound;
-        for (int c = 0; c < int(columns_.size()); ++c) {
-            // A new record without a key gets the next free one from SQLite.
-            if (c == keyColumn_ && editBuffer_[c].isNull())
-                continue;
-            names << quoted(c);
-            marks << "?";
-            bound.push_back(editBuffer_[c]);
-        }
-        SqliteStatement ins(db_,
-                            names.isEmpty() ? QString("INSERT INTO %1 DEFAULT VALUES").arg(table)
-                                            : QString("INSERT INTO %1 (%2) VALUES (%3)")
-                                                  .arg(table, names.join(", "), marks.join(", ")),
-                            fileName_);
-        for (int i = 0; i < int(bound.size()); ++i)
-            ins.bind(i + 1, bound[i]);
+        // A new record without a key gets the next free one from SQLite.
+        const bool keyGiven = keyColumn_ < 0 || !editBuffer_[keyColumn_].isNull();
+        SqliteStatement& ins = keyGiven ? *statements_.insertAll : *statements_.insertWithoutKey;
+        int index = 1;
+        for (int c = 0; c < int(columns_.size()); ++c)
+            if (keyGiven || c != keyColumn_)
+                ins.bind(index++, editBuffer_[c]);
         ins.run();
         rowid = sqlite3_last_insert_rowid(db_);
         if (keyColumn_ >= 0)
             editBuffer_[keyColumn_] = QVariant(rowid);
     } else {
         const qint64 oldRowid = view()[cur_];
-        QStringList sets;
-        for (int c = 0; c < int(columns_.size()); ++c)
-            sets << quoted(c) + "=?";
-        SqliteStatement upd(db_, QString("UPDATE %1 SET %2 WHERE rowid=?").arg(table, sets.join(", ")), fileName_);
+        SqliteStatement& upd = *statements_.update;
         for (int c = 0; c < int(columns_.size()); ++c)
             upd.bind(c + 1, editBuffer_[c]);
         upd.bind(int(columns_.size()) + 1, QVariant(oldRowid));

@@ -153,7 +153,14 @@ private:
     TableState state_ = TableState::Inactive;
     bool inTransaction_ = false;
 
-    std::unique_ptr<SqliteStatement> readRow_;
+    // Prepared once per open: a set of thousands of posts must not parse its statement each time.
+    struct Statements {
+        std::unique_ptr<SqliteStatement> readRow;
+        std::unique_ptr<SqliteStatement> insertAll;
+        std::unique_ptr<SqliteStatement> insertWithoutKey; // SQLite picks the key
+        std::unique_ptr<SqliteStatement> update;
+    };
+    Statements statements_;
 };
 
 // Runs a group of posts as one transaction: committed by commit(), rolled back if left unfinished.
