@@ -3,6 +3,7 @@
 #include "exam/TestForm.h"
 #include "grading/ItemIcons.h"
 #include "platform/Handlers.h"
+#include "platform/Look.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,23 +13,12 @@
 
 TReviewForm* ReviewForm = nullptr;
 
-namespace {
-
-QFont sansSerif13()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(13);
-    return font;
-}
-
-} // namespace
-
 TReviewForm::TReviewForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), ImageList1(itemIcons())
 {
     setWindowTitle(QStringLiteral("Items Review"));
     setFixedSize(442, 372);
-    setFont(sansSerif13());
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);

@@ -1,6 +1,7 @@
 #include "grading/ScoreReport.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Look.h"
 #include "store/Error.h"
 
 #include <QChart>
@@ -26,12 +27,10 @@ QChart* newReportChart(QGraphicsScene* scene)
     return chart;
 }
 
+// Chart fonts are in pixels of the chart's screen-sized layout, scaled with it onto paper.
 QFont arialPx(int px, bool bold)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(px);
-    font.setBold(bold);
-    return font;
+    return pixelFont(QStringLiteral("Arial"), px, bold);
 }
 
 QFont arialPt(double pt, bool bold, bool italic = false)

@@ -3,6 +3,7 @@
 #include "exam/TestForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Handlers.h"
+#include "platform/Look.h"
 #include "platform/ShadowLabel.h"
 
 #include <QChart>
@@ -18,29 +19,12 @@ TScoreForm* ScoreForm = nullptr;
 
 namespace {
 
-QFont pixelFont(const QString& family, int pixels, bool bold = false, bool italic = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
 QFrame* newRule(QWidget* parent)
 {
     auto* rule = new QFrame(parent);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     return rule;
-}
-
-void paint(QWidget* widget, const QColor& color)
-{
-    widget->setAutoFillBackground(true);
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, color);
-    widget->setPalette(pal);
 }
 
 constexpr int SectionLabelWrap = 24; // characters; keeps the longest section names to two lines
@@ -79,7 +63,7 @@ void TScoreForm::buildHeading()
 {
     Panel1 = new QWidget(this);
     Panel1->setFixedHeight(33);
-    paint(Panel1, QColor(0, 0, 128));
+    fillBackground(Panel1, QColor(0, 0, 128));
     fcLabel1 = new ShadowLabel(QStringLiteral("Examination Score Report"), Panel1);
     fcLabel1->setFont(pixelFont(QStringLiteral("Verdana"), 15, true));
     fcLabel1->setTextColor(Qt::white);
@@ -136,10 +120,8 @@ void TScoreForm::buildSectionArea()
     Chart1Title->setFont(pixelFont(QStringLiteral("Arial"), 13, false, true));
     Chart1Title->setFrameShape(QFrame::Box);
     Chart1Title->setContentsMargins(3, 0, 3, 0);
-    paint(Chart1Title, Qt::white);
-    QPalette blue = Chart1Title->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    Chart1Title->setPalette(blue);
+    fillBackground(Chart1Title, Qt::white);
+    setTextColor(Chart1Title, Qt::blue);
     column->addWidget(Chart1Title, 0, Qt::AlignLeft);
 
     QChart* chart = newBarChart(palette().color(QPalette::Window));

@@ -5,6 +5,7 @@
 #include "grading/ReviewUnit.h"
 #include "platform/ClickLabel.h"
 #include "platform/Dialogs.h"
+#include "platform/Look.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -30,9 +31,7 @@ void TTestForm::LearnButtonClick()
     ExpText->show();
     for (int n = 0; n < 6; ++n) {
         const bool key = dtCurrentSet.fieldByName(QStringLiteral("A%1").arg(n + 1)).asBoolean();
-        QPalette pal = ALabel[n]->palette();
-        pal.setColor(QPalette::Window, key ? QColor(0, 255, 255) : QColor(Qt::white));
-        ALabel[n]->setPalette(pal);
+        fillBackground(ALabel[n], key ? QColor(0, 255, 255) : QColor(Qt::white));
     }
 }
 
