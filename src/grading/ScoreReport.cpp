@@ -100,8 +100,8 @@ void drawChart(QPainter& p, QChart* chart, const QRectF& target)
 } // namespace
 
 ScoreReport::ScoreReport()
-    : scene(std::make_unique<QGraphicsScene>()), ppTeeChart1(newReportChart(scene.get())),
-      ppTeeChart2(newReportChart(scene.get())), Series2(ppTeeChart1), HorizBarSeries2(ppTeeChart2)
+    : scene_(std::make_unique<QGraphicsScene>()), ppTeeChart1(newReportChart(scene_.get())),
+      ppTeeChart2(newReportChart(scene_.get())), Series2(ppTeeChart1), HorizBarSeries2(ppTeeChart2)
 {
     ppTeeChart2->setPos(0, 1000); // apart from the total chart, so that each renders alone
 

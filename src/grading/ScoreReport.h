@@ -14,11 +14,12 @@ class QWidget;
 // The printable copy of the score window: one A4 page laid out in millimetres. Grading fills the
 // two charts and the three texts; printing draws them with the fixed parts of the page.
 class ScoreReport {
+    std::unique_ptr<QGraphicsScene> scene_; // holds the charts; first, so that it outlives them
+
 public:
     ScoreReport();
     ~ScoreReport();
 
-    std::unique_ptr<QGraphicsScene> scene; // holds the charts while they are not on a page
     QChart* ppTeeChart1;                   // total chart
     QChart* ppTeeChart2;                   // section chart
     BarSeries Series2;
