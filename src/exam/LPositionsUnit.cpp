@@ -209,14 +209,19 @@ void setRadioButtons(TTestForm& form, const std::array<bool, 6>& checked)
     }
 }
 
+void ShowKey(TTestForm& form)
+{
+    form.ExpText->show();
+    for (int n = 0; n < 6; ++n) {
+        const bool key = form.dtCurrentSet.fieldByName(QStringLiteral("A%1").arg(n + 1)).asBoolean();
+        fillBackground(form.ALabel[n], key ? QColor(0, 255, 255) : QColor(Qt::white));
+    }
+}
+
 void ShowItemState(TTestForm& form)
 {
     if (form.ExamMode == Reviewing) {
-        form.ExpText->show();
-        for (int n = 0; n < 6; ++n) {
-            const bool key = form.dtCurrentSet.fieldByName(QStringLiteral("A%1").arg(n + 1)).asBoolean();
-            fillBackground(form.ALabel[n], key ? QColor(0, 255, 255) : QColor(Qt::white));
-        }
+        ShowKey(form);
     } else if (form.ExamMode == ExamRunning) {
         form.ExpText->hide();
         for (int n = 0; n < 6; ++n)

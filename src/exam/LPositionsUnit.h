@@ -46,5 +46,8 @@ void RestoreAnswers(TTestForm& form);
 // Sets the six radio buttons' checks from code; raises no click.
 void setRadioButtons(TTestForm& form, const std::array<bool, 6>& checked);
 
+// Shows the explanation and the key answers on aqua: in review, and when the candidate asks to learn.
+void ShowKey(TTestForm& form);
+
 // Decorates the item for the exam mode: key and explanation in review, plain while answering.
 void ShowItemState(TTestForm& form);

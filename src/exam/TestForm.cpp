@@ -166,7 +166,7 @@ void TTestForm::buildHeader()
     MarkBox->setFont(headerFont);
     CorrectLabel = new QLabel(Panel1);
     CorrectLabel->setFont(headerFont);
-    CorrectLabel->setAutoFillBackground(true);
+    fillBackground(CorrectLabel, Qt::white);
     grid->addWidget(MarkBox, 1, 0, 1, 2);
     grid->addWidget(CorrectLabel, 1, 0, 1, 2, Qt::AlignLeft);
 
@@ -359,10 +359,17 @@ void TTestForm::ExamControls()
         w->show();
     ReviewLabel->hide();
     CorrectLabel->hide();
-    GradeButton->setText(QStringLiteral("Grade Now"));
+    SetGradeCaption(QStringLiteral("Grade Now"));
     ExamsMenu->menuAction()->setEnabled(false);
     PrintItem1->setEnabled(true);
     LearnButton->setEnabled(true);
+}
+
+void TTestForm::SetGradeCaption(const QString& caption)
+{
+    // The caption loses its accelerator once an exam starts; Alt+G still grades.
+    GradeButton->setText(caption);
+    GradeButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_G));
 }
 
 void TTestForm::CloseCurrentExam()

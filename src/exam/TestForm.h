@@ -119,6 +119,7 @@ public:
 
     // ---- exam window (TestForm.cpp)
     void ExamControls();
+    void SetGradeCaption(const QString& caption);
     void CloseCurrentExam();
     void Button3Click();
     void dsCurrentSetDataChange(const QString& field);

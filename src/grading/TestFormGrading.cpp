@@ -39,7 +39,7 @@ void TTestForm::GradeExam()
         FillTotalScore();
         FillSectionScores();
         ScrollBox1->hide();
-        GradeButton->setText(QStringLiteral("Score Report"));
+        SetGradeCaption(QStringLiteral("Score Report"));
         TimeLabel->hide();
         Timer1->stop(); // no time-out question after a grading
     }

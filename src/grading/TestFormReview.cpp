@@ -1,11 +1,11 @@
 // The exam window's learn mode, review controls and item review list.
 #include "exam/TestForm.h"
 
+#include "exam/LPositionsUnit.h"
 #include "grading/ItemList.h"
 #include "grading/ReviewUnit.h"
 #include "platform/ClickLabel.h"
 #include "platform/Dialogs.h"
-#include "platform/Look.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,11 +28,7 @@ void fillItemList(ItemIcon (*icon)(const AnswerRecord&))
 
 void TTestForm::LearnButtonClick()
 {
-    ExpText->show();
-    for (int n = 0; n < 6; ++n) {
-        const bool key = dtCurrentSet.fieldByName(QStringLiteral("A%1").arg(n + 1)).asBoolean();
-        fillBackground(ALabel[n], key ? QColor(0, 255, 255) : QColor(Qt::white));
-    }
+    ShowKey(*this);
 }
 
 void TTestForm::ReviewControls()

@@ -157,6 +157,7 @@ void TestExamWindow::gradeCaptionAfterFirstStart()
     QCOMPARE(TestForm->GradeButton->text(), QString("&Grade Now"));
     program.start(TestForm->Action[2]);
     QCOMPARE(TestForm->GradeButton->text(), QString("Grade Now"));
+    QCOMPARE(TestForm->GradeButton->shortcut(), QKeySequence(Qt::ALT | Qt::Key_G)); // still on the keyboard
     TestForm->CloseCurrentExam();
     QCOMPARE(TestForm->GradeButton->text(), QString("Grade Now"));
 }
