@@ -27,7 +27,8 @@ namespace {
 constexpr int MaxAnswers = 6;
 constexpr int MinAnswers = 2;
 
-const QStringList &questionKeys() {
+const QStringList& questionKeys()
+{
     static const QStringList keys{"id",      "exam",        "section",  "multiple", "question", "answers",
                                   "correct", "explanation", "exhibit1", "exhibit2", "sim",      "note"};
     return keys;
@@ -48,7 +49,8 @@ struct Question {
     QString note;
 };
 
-int editDistance(const QString &a, const QString &b) {
+int editDistance(const QString& a, const QString& b)
+{
     std::vector<int> row(b.size() + 1);
     for (int j = 0; j <= b.size(); ++j)
         row[j] = j;
@@ -65,10 +67,11 @@ int editDistance(const QString &a, const QString &b) {
 }
 
 // A typo is what an unknown key usually is, so name the field it was probably meant to be.
-QString unknownKeyMessage(const QString &key, const QStringList &known, const QString &what) {
+QString unknownKeyMessage(const QString& key, const QStringList& known, const QString& what)
+{
     QString best;
     int bestDistance = 3;
-    for (const QString &k : known) {
+    for (const QString& k : known) {
         const int d = editDistance(key.toLower(), k);
         if (d < bestDistance) {
             bestDistance = d;
@@ -81,7 +84,8 @@ QString unknownKeyMessage(const QString &key, const QStringList &known, const QS
     return message;
 }
 
-std::optional<qint64> wholeNumber(const QJsonValue &v) {
+std::optional<qint64> wholeNumber(const QJsonValue& v)
+{
     if (!v.isDouble())
         return std::nullopt;
     const double d = v.toDouble();
@@ -92,25 +96,23 @@ std::optional<qint64> wholeNumber(const QJsonValue &v) {
 
 class Checker {
 public:
-    Checker(const QString &pictureDir) : pictureDir_(pictureDir) {}
+    Checker(const QString& pictureDir) : pictureDir_(pictureDir) {}
 
     std::vector<CompileProblem> problems;
     std::vector<Question> questions;
 
-    void add(int id, const QString &field, const QString &message) {
-        problems.push_back({id, field, message});
-    }
+    void add(int id, const QString& field, const QString& message) { problems.push_back({id, field, message}); }
 
-    void checkFile(const QString &jsonPath);
+    void checkFile(const QString& jsonPath);
 
 private:
-    void checkQuestion(const QJsonValue &value, int position);
-    std::optional<int> integer(const QJsonObject &o, const QString &key, int lo, int hi);
-    std::optional<bool> boolean(const QJsonObject &o, const QString &key);
-    std::optional<QString> text(const QJsonObject &o, const QString &key, bool required);
-    void checkAnswers(const QJsonObject &o, Question &q, bool &answersKnown);
-    void checkKeys(const QJsonObject &o, Question &q, bool answersKnown, std::optional<bool> multiple);
-    QString exhibit(const QJsonObject &o, const QString &key);
+    void checkQuestion(const QJsonValue& value, int position);
+    std::optional<int> integer(const QJsonObject& o, const QString& key, int lo, int hi);
+    std::optional<bool> boolean(const QJsonObject& o, const QString& key);
+    std::optional<QString> text(const QJsonObject& o, const QString& key, bool required);
+    void checkAnswers(const QJsonObject& o, Question& q, bool& answersKnown);
+    void checkKeys(const QJsonObject& o, Question& q, bool answersKnown, std::optional<bool> multiple);
+    QString exhibit(const QJsonObject& o, const QString& key);
 
     QString pictureDir_;
     int label_ = 0; // the id problems of the current question are reported under
@@ -118,7 +120,8 @@ private:
     QSet<int> seenIds_;
 };
 
-void Checker::checkFile(const QString &jsonPath) {
+void Checker::checkFile(const QString& jsonPath)
+{
     QFile file(jsonPath);
     if (!file.open(QIODevice::ReadOnly)) {
         add(0, QString(), QString("cannot be read: %1").arg(file.errorString()));
@@ -161,7 +164,8 @@ void Checker::checkFile(const QString &jsonPath) {
         checkQuestion(list[i], i + 1);
 }
 
-std::optional<int> Checker::integer(const QJsonObject &o, const QString &key, int lo, int hi) {
+std::optional<int> Checker::integer(const QJsonObject& o, const QString& key, int lo, int hi)
+{
     if (!o.contains(key)) {
         add(label_, key, "is missing");
         return std::nullopt;
@@ -178,7 +182,8 @@ std::optional<int> Checker::integer(const QJsonObject &o, const QString &key, in
     return int(*n);
 }
 
-std::optional<bool> Checker::boolean(const QJsonObject &o, const QString &key) {
+std::optional<bool> Checker::boolean(const QJsonObject& o, const QString& key)
+{
     if (!o.contains(key)) {
         add(label_, key, "is missing");
         return std::nullopt;
@@ -190,7 +195,8 @@ std::optional<bool> Checker::boolean(const QJsonObject &o, const QString &key) {
     return o.value(key).toBool();
 }
 
-std::optional<QString> Checker::text(const QJsonObject &o, const QString &key, bool required) {
+std::optional<QString> Checker::text(const QJsonObject& o, const QString& key, bool required)
+{
     if (!o.contains(key)) {
         if (required)
             add(label_, key, "is missing");
@@ -203,7 +209,8 @@ std::optional<QString> Checker::text(const QJsonObject &o, const QString &key, b
     return o.value(key).toString();
 }
 
-void Checker::checkAnswers(const QJsonObject &o, Question &q, bool &answersKnown) {
+void Checker::checkAnswers(const QJsonObject& o, Question& q, bool& answersKnown)
+{
     answersKnown = false;
     if (!o.contains("answers")) {
         add(label_, "answers", "is missing");
@@ -216,11 +223,9 @@ void Checker::checkAnswers(const QJsonObject &o, Question &q, bool &answersKnown
     const QJsonArray list = o.value("answers").toArray();
     answersKnown = true;
     if (list.size() > MaxAnswers)
-        add(label_, "answers",
-            QString("must hold at most %1 answers, not %2").arg(MaxAnswers).arg(list.size()));
+        add(label_, "answers", QString("must hold at most %1 answers, not %2").arg(MaxAnswers).arg(list.size()));
     else if (list.size() < MinAnswers)
-        add(label_, "answers",
-            QString("must hold at least %1 answers, not %2").arg(MinAnswers).arg(list.size()));
+        add(label_, "answers", QString("must hold at least %1 answers, not %2").arg(MinAnswers).arg(list.size()));
     for (int i = 0; i < list.size(); ++i) {
         const QChar letter('a' + i);
         if (!list[i].isString())
@@ -231,7 +236,8 @@ void Checker::checkAnswers(const QJsonObject &o, Question &q, bool &answersKnown
     }
 }
 
-void Checker::checkKeys(const QJsonObject &o, Question &q, bool answersKnown, std::optional<bool> multiple) {
+void Checker::checkKeys(const QJsonObject& o, Question& q, bool answersKnown, std::optional<bool> multiple)
+{
     if (!o.contains("correct")) {
         add(label_, "correct", "is missing");
         return;
@@ -243,7 +249,7 @@ void Checker::checkKeys(const QJsonObject &o, Question &q, bool answersKnown, st
     const QJsonArray list = o.value("correct").toArray();
     int count = 0;
     bool lettersOk = true;
-    for (const QJsonValue &v : list) {
+    for (const QJsonValue& v : list) {
         const QString s = v.toString();
         if (!v.isString() || s.size() != 1 || s[0] < 'a' || s[0] > QChar('a' + MaxAnswers - 1)) {
             add(label_, "correct",
@@ -262,8 +268,7 @@ void Checker::checkKeys(const QJsonObject &o, Question &q, bool answersKnown, st
         ++count;
         // Without a list of answers there is nothing to hold a key against.
         if (answersKnown && n >= q.answers.size())
-            add(label_, "correct",
-                QString("%1 names no answer: there are only %2").arg(s).arg(q.answers.size()));
+            add(label_, "correct", QString("%1 names no answer: there are only %2").arg(s).arg(q.answers.size()));
         else if (n < q.answers.size() && q.answers[n].trimmed().isEmpty())
             add(label_, "correct", QString("%1 names an empty answer").arg(s));
     }
@@ -276,7 +281,8 @@ void Checker::checkKeys(const QJsonObject &o, Question &q, bool answersKnown, st
         add(label_, "correct", "a multiple-response question needs at least one correct answer");
 }
 
-QString Checker::exhibit(const QJsonObject &o, const QString &key) {
+QString Checker::exhibit(const QJsonObject& o, const QString& key)
+{
     const std::optional<QString> name = text(o, key, false);
     if (!name || name->isEmpty())
         return QString();
@@ -286,8 +292,7 @@ QString Checker::exhibit(const QJsonObject &o, const QString &key) {
     }
     const QString path = QDir(pictureDir_).filePath(*name);
     if (!QFileInfo(path).isFile()) {
-        add(label_, key,
-            QString("picture \"%1\" was not found in %2").arg(*name, QDir(pictureDir_).absolutePath()));
+        add(label_, key, QString("picture \"%1\" was not found in %2").arg(*name, QDir(pictureDir_).absolutePath()));
         return *name;
     }
     QImageReader reader(path);
@@ -296,7 +301,8 @@ QString Checker::exhibit(const QJsonObject &o, const QString &key) {
     return *name;
 }
 
-void Checker::checkQuestion(const QJsonValue &value, int position) {
+void Checker::checkQuestion(const QJsonValue& value, int position)
+{
     label_ = position;
     if (!value.isObject()) {
         add(position, QString(), "must be an object holding one question");
@@ -317,8 +323,7 @@ void Checker::checkQuestion(const QJsonValue &value, int position) {
     } else {
         // Ids run 1, 2, 3, ... so that record numbers and ids agree; one gap is reported once.
         if (*id != lastId_ + 1)
-            add(label_, "id",
-                QString("must be %1: ids run 1, 2, 3, ... in order without gaps").arg(lastId_ + 1));
+            add(label_, "id", QString("must be %1: ids run 1, 2, 3, ... in order without gaps").arg(lastId_ + 1));
         seenIds_.insert(int(*id));
         lastId_ = int(*id);
         q.id = int(*id);
@@ -348,9 +353,10 @@ void Checker::checkQuestion(const QJsonValue &value, int position) {
     questions.push_back(q);
 }
 
-void writeQuestions(Table &t, const std::vector<Question> &questions) {
+void writeQuestions(Table& t, const std::vector<Question>& questions)
+{
     Transaction tx(t);
-    for (const Question &q : questions) {
+    for (const Question& q : questions) {
         t.append();
         t.fieldByName("Q_ID").setAsInteger(q.id);
         t.fieldByName("Q_EXAM_N").setAsInteger(q.exam);
@@ -359,8 +365,7 @@ void writeQuestions(Table &t, const std::vector<Question> &questions) {
         t.fieldByName("Q_TEXT").setAsString(q.text);
         t.fieldByName("Q_EXPL").setAsString(q.explanation);
         for (int n = 0; n < MaxAnswers; ++n) {
-            t.fieldByName(QString("Q%1").arg(n + 1))
-                .setAsString(n < q.answers.size() ? q.answers[n] : QString());
+            t.fieldByName(QString("Q%1").arg(n + 1)).setAsString(n < q.answers.size() ? q.answers[n] : QString());
             t.fieldByName(QString("A%1").arg(n + 1)).setAsBoolean(q.keys[n]);
         }
         t.fieldByName("PICT1").setAsString(q.pict1);
@@ -374,9 +379,9 @@ void writeQuestions(Table &t, const std::vector<Question> &questions) {
 
 } // namespace
 
-std::vector<CompileProblem> compileBank(const QString &jsonPath, const QString &pictureDir,
-                                        const QString &outputPath, const Session &session,
-                                        int *questionsWritten) {
+std::vector<CompileProblem> compileBank(const QString& jsonPath, const QString& pictureDir, const QString& outputPath,
+                                        const Session& session, int* questionsWritten)
+{
     if (questionsWritten)
         *questionsWritten = 0;
     Checker checker(pictureDir);
@@ -394,8 +399,8 @@ std::vector<CompileProblem> compileBank(const QString &jsonPath, const QString &
     // Built beside the output so that the final rename stays on one file system, and so is atomic.
     QTemporaryDir work(outDir.filePath(".veldra-bank-XXXXXX"));
     if (!work.isValid())
-        return {{0, QString(),
-                 QString("cannot make a working folder in %1: %2").arg(outDir.path(), work.errorString())}};
+        return {
+            {0, QString(), QString("cannot make a working folder in %1: %2").arg(outDir.path(), work.errorString())}};
     const QString built = work.filePath(bankTableDef().fileName);
     Session own(session);
     own.setActive(true);
@@ -407,18 +412,19 @@ std::vector<CompileProblem> compileBank(const QString &jsonPath, const QString &
         t.open();
         writeQuestions(t, checker.questions);
         t.close();
-    } catch (const VeldraError &e) {
+    } catch (const VeldraError& e) {
         return {{0, QString(), e.message()}};
     }
     if (std::rename(QFile::encodeName(built).constData(), QFile::encodeName(target).constData()) != 0)
-        return {{0, QString(),
-                 QString("cannot replace %1: %2").arg(target, QString::fromLocal8Bit(std::strerror(errno)))}};
+        return {
+            {0, QString(), QString("cannot replace %1: %2").arg(target, QString::fromLocal8Bit(std::strerror(errno)))}};
     if (questionsWritten)
         *questionsWritten = int(checker.questions.size());
     return {};
 }
 
-QString describeProblem(const QString &sourceName, const CompileProblem &problem) {
+QString describeProblem(const QString& sourceName, const CompileProblem& problem)
+{
     QStringList where;
     if (problem.questionId > 0)
         where << QString("question %1").arg(problem.questionId);

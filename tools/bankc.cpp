@@ -11,7 +11,8 @@
 
 #include <cstdio>
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv)
+{
     // An application object, so picture formats that come as plugins can be read too.
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
@@ -28,7 +29,7 @@ int main(int argc, char **argv) {
     int written = 0;
     const std::vector<CompileProblem> problems = compileBank(args[1], args[2], args[3], session, &written);
     const QString sourceName = QFileInfo(args[1]).fileName();
-    for (const CompileProblem &p : problems)
+    for (const CompileProblem& p : problems)
         err << describeProblem(sourceName, p) << '\n';
     if (!problems.empty()) {
         err << QString("bankc: %1 not written: %2 %3\n")

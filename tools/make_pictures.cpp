@@ -25,14 +25,16 @@ const QColor kGrid(0xc8, 0xcc, 0xd2);
 const QColor kPaleBlue(0xe6, 0xee, 0xf7);
 const QColor kAccent(0xd9, 0x7a, 0x1e);
 
-QFont sans(int px, bool bold = false) {
+QFont sans(int px, bool bold = false)
+{
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(px);
     f.setBold(bold);
     return f;
 }
 
-QFont mono(int px, bool bold = false) {
+QFont mono(int px, bool bold = false)
+{
     QFont f(QStringLiteral("DejaVu Sans Mono"));
     f.setStyleHint(QFont::Monospace);
     f.setPixelSize(px);
@@ -40,21 +42,23 @@ QFont mono(int px, bool bold = false) {
     return f;
 }
 
-QImage blank(int w, int h, const QColor &bg = Qt::white) {
+QImage blank(int w, int h, const QColor& bg = Qt::white)
+{
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(bg);
     return img;
 }
 
-void title(QPainter &p, int w, const QString &text) {
+void title(QPainter& p, int w, const QString& text)
+{
     p.setFont(sans(15, true));
     p.setPen(kNavy);
     p.drawText(QRect(0, 8, w, 24), Qt::AlignHCenter | Qt::AlignVCenter, text);
 }
 
 // A labelled device box: bold name on top, detail lines below.
-void box(QPainter &p, const QRect &r, const QString &name, const QStringList &lines,
-         const QColor &fill = kPaleBlue) {
+void box(QPainter& p, const QRect& r, const QString& name, const QStringList& lines, const QColor& fill = kPaleBlue)
+{
     p.setPen(QPen(kNavy, 2));
     p.setBrush(fill);
     p.drawRoundedRect(r, 6, 6);
@@ -63,20 +67,22 @@ void box(QPainter &p, const QRect &r, const QString &name, const QStringList &li
     p.drawText(QRect(r.x(), r.y() + 4, r.width(), 18), Qt::AlignHCenter, name);
     p.setFont(sans(11));
     int y = r.y() + 24;
-    for (const QString &l : lines) {
+    for (const QString& l : lines) {
         p.drawText(QRect(r.x() + 4, y, r.width() - 8, 15), Qt::AlignHCenter, l);
         y += 15;
     }
 }
 
-void link(QPainter &p, QPoint a, QPoint b) {
+void link(QPainter& p, QPoint a, QPoint b)
+{
     p.setPen(QPen(kInk, 2));
     p.drawLine(a, b);
 }
 
 // Simple grid table; the first row is the header.
-void table(QPainter &p, int x, int y, const std::vector<int> &widths, const std::vector<QStringList> &rows,
-           int rowH = 24, const std::function<QColor(int, int)> &cellColor = {}) {
+void table(QPainter& p, int x, int y, const std::vector<int>& widths, const std::vector<QStringList>& rows,
+           int rowH = 24, const std::function<QColor(int, int)>& cellColor = {})
+{
     int totalW = 0;
     for (int w : widths)
         totalW += w;
@@ -107,17 +113,18 @@ void table(QPainter &p, int x, int y, const std::vector<int> &widths, const std:
 }
 
 // Monospaced text block, e.g. a file or console excerpt.
-void textBlock(QPainter &p, const QRect &r, const QStringList &lines, const QColor &bg, const QColor &fg,
-               int px = 12, const QStringList &highlight = {}, const QColor &hi = kAccent) {
+void textBlock(QPainter& p, const QRect& r, const QStringList& lines, const QColor& bg, const QColor& fg, int px = 12,
+               const QStringList& highlight = {}, const QColor& hi = kAccent)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(bg);
     p.drawRect(r);
     p.setFont(mono(px));
     const int lineH = px + 5;
     int y = r.y() + 8;
-    for (const QString &l : lines) {
+    for (const QString& l : lines) {
         bool marked = false;
-        for (const QString &h : highlight)
+        for (const QString& h : highlight)
             if (!h.isEmpty() && l.contains(h))
                 marked = true;
         p.setPen(marked ? hi : fg);
@@ -126,7 +133,8 @@ void textBlock(QPainter &p, const QRect &r, const QStringList &lines, const QCol
     }
 }
 
-QImage logo() {
+QImage logo()
+{
     QImage img = blank(221, 48);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -147,7 +155,8 @@ QImage logo() {
     return img;
 }
 
-QImage subnetDiagram() {
+QImage subnetDiagram()
+{
     QImage img = blank(600, 380);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -169,19 +178,18 @@ QImage subnetDiagram() {
         const QRect r(12 + i * 146, 250, 136, 86);
         link(p, QPoint(sw.center().x(), sw.bottom()), QPoint(r.center().x(), r.top()));
         box(p, r, QString::fromLatin1(hosts[i].name),
-            {QStringLiteral("IP: ") + QString::fromLatin1(hosts[i].ip),
-             QStringLiteral("Mask: 255.255.255.192"),
+            {QStringLiteral("IP: ") + QString::fromLatin1(hosts[i].ip), QStringLiteral("Mask: 255.255.255.192"),
              QStringLiteral("GW: ") + QString::fromLatin1(hosts[i].gw)},
             Qt::white);
     }
     p.setFont(sans(11));
     p.setPen(kInk);
-    p.drawText(QRect(0, 350, 600, 20), Qt::AlignHCenter,
-               QStringLiteral("All hosts use a static configuration."));
+    p.drawText(QRect(0, 350, 600, 20), Qt::AlignHCenter, QStringLiteral("All hosts use a static configuration."));
     return img;
 }
 
-QImage raidTable() {
+QImage raidTable()
+{
     QImage img = blank(560, 300);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -195,21 +203,20 @@ QImage raidTable() {
     const std::vector<QStringList> rows = {
         {QStringLiteral("Disk"), QStringLiteral("Slot"), QStringLiteral("Size"), QStringLiteral("Role"),
          QStringLiteral("State")},
-        {QStringLiteral("1"), QStringLiteral("Bay 0"), QStringLiteral("2 TB"),
-         QStringLiteral("data + parity"), QStringLiteral("Online")},
-        {QStringLiteral("2"), QStringLiteral("Bay 1"), QStringLiteral("2 TB"),
-         QStringLiteral("data + parity"), QStringLiteral("Online")},
-        {QStringLiteral("3"), QStringLiteral("Bay 2"), QStringLiteral("2 TB"),
-         QStringLiteral("data + parity"), QStringLiteral("FAILED")},
-        {QStringLiteral("4"), QStringLiteral("Bay 3"), QStringLiteral("2 TB"),
-         QStringLiteral("data + parity"), QStringLiteral("Online")},
+        {QStringLiteral("1"), QStringLiteral("Bay 0"), QStringLiteral("2 TB"), QStringLiteral("data + parity"),
+         QStringLiteral("Online")},
+        {QStringLiteral("2"), QStringLiteral("Bay 1"), QStringLiteral("2 TB"), QStringLiteral("data + parity"),
+         QStringLiteral("Online")},
+        {QStringLiteral("3"), QStringLiteral("Bay 2"), QStringLiteral("2 TB"), QStringLiteral("data + parity"),
+         QStringLiteral("FAILED")},
+        {QStringLiteral("4"), QStringLiteral("Bay 3"), QStringLiteral("2 TB"), QStringLiteral("data + parity"),
+         QStringLiteral("Online")},
     };
     table(p, 20, 88, {60, 80, 80, 170, 130}, rows, 26,
           [](int r, int c) { return (r == 3 && c == 4) ? QColor(0xc0, 0x1c, 0x1c) : QColor(); });
     p.setFont(sans(13, true));
     p.setPen(QColor(0xc0, 0x1c, 0x1c));
-    p.drawText(QRect(20, 232, 520, 20), Qt::AlignLeft,
-               QStringLiteral("Array state: DEGRADED (1 member missing)"));
+    p.drawText(QRect(20, 232, 520, 20), Qt::AlignLeft, QStringLiteral("Array state: DEGRADED (1 member missing)"));
     p.setFont(sans(12));
     p.setPen(kInk);
     p.drawText(QRect(20, 254, 520, 20), Qt::AlignLeft,
@@ -217,7 +224,8 @@ QImage raidTable() {
     return img;
 }
 
-QImage perfGraph() {
+QImage perfGraph()
+{
     QImage img = blank(620, 420);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -237,8 +245,7 @@ QImage perfGraph() {
         p.setPen(QPen(kGrid, 1));
         p.drawLine(x, plot.top(), x, plot.bottom());
         p.setPen(kInk);
-        const QString label =
-            m == 60 ? QStringLiteral("10:00") : QStringLiteral("09:%1").arg(m, 2, 10, QChar('0'));
+        const QString label = m == 60 ? QStringLiteral("10:00") : QStringLiteral("09:%1").arg(m, 2, 10, QChar('0'));
         p.drawText(QRect(x - 25, plot.bottom() + 4, 50, 16), Qt::AlignHCenter, label);
     }
     p.setPen(QPen(kInk, 1));
@@ -258,9 +265,7 @@ QImage perfGraph() {
         {QStringLiteral("% Memory in use"),
          QColor(0xc0, 0x1c, 0x1c),
          {71, 74, 78, 82, 86, 89, 92, 94, 96, 97, 98, 98, 98}},
-        {QStringLiteral("Pages/sec (scale 0-1000)"),
-         kAccent,
-         {4, 5, 8, 14, 25, 38, 52, 63, 72, 80, 84, 86, 88}},
+        {QStringLiteral("Pages/sec (scale 0-1000)"), kAccent, {4, 5, 8, 14, 25, 38, 52, 63, 72, 80, 84, 86, 88}},
         {QStringLiteral("% Network utilisation"),
          QColor(0x2c, 0xa0, 0x2c),
          {12, 10, 14, 11, 13, 12, 10, 11, 12, 13, 11, 12, 10}},
@@ -268,11 +273,10 @@ QImage perfGraph() {
          QColor(0x7f, 0x3f, 0xbf),
          {5, 4, 6, 5, 4, 6, 5, 5, 4, 6, 5, 4, 5}},
     };
-    for (const Series &s : series) {
+    for (const Series& s : series) {
         QPainterPath path;
         for (size_t i = 0; i < s.v.size(); ++i) {
-            const QPointF pt(plot.left() + i * plot.width() / 12.0,
-                             plot.bottom() - s.v[i] * plot.height() / 100.0);
+            const QPointF pt(plot.left() + i * plot.width() / 12.0, plot.bottom() - s.v[i] * plot.height() / 100.0);
             if (i == 0)
                 path.moveTo(pt);
             else
@@ -293,7 +297,8 @@ QImage perfGraph() {
     return img;
 }
 
-QImage dnsZone() {
+QImage dnsZone()
+{
     QImage img = blank(560, 330);
     QPainter p(&img);
     title(p, img.width(), QStringLiteral("Zone file: example.test"));
@@ -317,7 +322,8 @@ QImage dnsZone() {
     return img;
 }
 
-QImage syslogExcerpt() {
+QImage syslogExcerpt()
+{
     QImage img = blank(640, 300);
     QPainter p(&img);
     title(p, img.width(), QStringLiteral("System log - srv-db1"));
@@ -342,7 +348,8 @@ QImage syslogExcerpt() {
     return img;
 }
 
-QImage dmzDiagram() {
+QImage dmzDiagram()
+{
     QImage img = blank(600, 380);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -366,10 +373,9 @@ QImage dmzDiagram() {
     link(p, QPoint(300, 90), QPoint(300, fw.top()));
     link(p, QPoint(fw.left() + 20, fw.bottom()), QPoint(admin.center().x(), admin.top()));
     link(p, QPoint(fw.right() - 20, fw.bottom()), QPoint(web.center().x(), web.top()));
-    box(p, fw, QStringLiteral("Firewall FW1"), {QStringLiteral("rules: see Exhibit 2")},
-        QColor(0xfd, 0xe9, 0xd4));
-    box(p, admin, QStringLiteral("Admin network"),
-        {QStringLiteral("10.0.5.0/24"), QStringLiteral("administrator PCs")}, Qt::white);
+    box(p, fw, QStringLiteral("Firewall FW1"), {QStringLiteral("rules: see Exhibit 2")}, QColor(0xfd, 0xe9, 0xd4));
+    box(p, admin, QStringLiteral("Admin network"), {QStringLiteral("10.0.5.0/24"), QStringLiteral("administrator PCs")},
+        Qt::white);
     box(p, web, QStringLiteral("Web server WEB1"),
         {QStringLiteral("172.16.1.10"), QStringLiteral("HTTP 80, HTTPS 443, SSH 22")}, Qt::white);
     p.setFont(sans(11));
@@ -379,7 +385,8 @@ QImage dmzDiagram() {
     return img;
 }
 
-QImage firewallRules() {
+QImage firewallRules()
+{
     QImage img = blank(600, 260);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -400,12 +407,12 @@ QImage firewallRules() {
           [](int r, int c) { return (c == 1 && r == 3) ? QColor(0xc0, 0x1c, 0x1c) : QColor(); });
     p.setFont(sans(12));
     p.setPen(kInk);
-    p.drawText(QRect(20, 210, 560, 18), Qt::AlignLeft,
-               QStringLiteral("Rules are evaluated from top to bottom."));
+    p.drawText(QRect(20, 210, 560, 18), Qt::AlignLeft, QStringLiteral("Rules are evaluated from top to bottom."));
     return img;
 }
 
-QImage certificate() {
+QImage certificate()
+{
     QImage img = blank(500, 340);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -417,8 +424,7 @@ QImage certificate() {
     p.drawRect(QRect(10, 10, 480, 34));
     p.setPen(Qt::white);
     p.setFont(sans(14, true));
-    p.drawText(QRect(20, 10, 460, 34), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Certificate details"));
+    p.drawText(QRect(20, 10, 460, 34), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Certificate details"));
 
     const std::vector<std::pair<QString, QString>> fields = {
         {QStringLiteral("Subject"), QStringLiteral("CN=www.example.test, O=Example Trading")},
@@ -431,7 +437,7 @@ QImage certificate() {
         {QStringLiteral("Extended usage"), QStringLiteral("TLS web server authentication")},
     };
     int y = 58;
-    for (const auto &[name, value] : fields) {
+    for (const auto& [name, value] : fields) {
         p.setFont(sans(12, true));
         p.setPen(kNavy);
         p.drawText(QRect(24, y, 140, 20), Qt::AlignLeft | Qt::AlignVCenter, name);
@@ -446,12 +452,12 @@ QImage certificate() {
     p.setPen(QColor(0x1b, 0x7a, 0x2e));
     p.drawText(QRect(24, y + 12, 452, 20), Qt::AlignLeft,
                QStringLiteral("Validity: the certificate is currently valid"));
-    p.drawText(QRect(24, y + 32, 452, 20), Qt::AlignLeft,
-               QStringLiteral("Chain: issuer trusted by this computer"));
+    p.drawText(QRect(24, y + 32, 452, 20), Qt::AlignLeft, QStringLiteral("Chain: issuer trusted by this computer"));
     return img;
 }
 
-QImage dhcpScope() {
+QImage dhcpScope()
+{
     QImage img = blank(560, 310);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -473,7 +479,7 @@ QImage dhcpScope() {
 }
 
 struct Picture {
-    const char *file;
+    const char* file;
     QImage (*draw)();
 };
 
@@ -486,7 +492,8 @@ const Picture kPictures[] = {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_pictures OUTPUT_DIR\n");
         return 2;
@@ -502,11 +509,10 @@ int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
 
     const QDir dir(outDir);
-    for (const Picture &pic : kPictures) {
+    for (const Picture& pic : kPictures) {
         const QString path = dir.filePath(QString::fromLatin1(pic.file));
         if (!pic.draw().save(path, "PNG")) {
-            std::fprintf(stderr, "make_pictures: cannot write '%s'\n",
-                         qPrintable(QDir::toNativeSeparators(path)));
+            std::fprintf(stderr, "make_pictures: cannot write '%s'\n", qPrintable(QDir::toNativeSeparators(path)));
             return 1;
         }
     }

@@ -95,8 +95,7 @@ void TTestForm::UserActExecute()
     dtUserSet.open();
     if (dtUserSet.isEmpty()) {
         dtUserSet.close();
-        messageBox(MsgKind::Information, QStringLiteral("User defined question set is empty!"), MsgButtons::OK,
-                   this);
+        messageBox(MsgKind::Information, QStringLiteral("User defined question set is empty!"), MsgButtons::OK, this);
         return;
     }
     PrepareStartDialog(false);
@@ -130,8 +129,7 @@ void TTestForm::CenterExamButtons()
     for (int i = 0; i < 7; ++i)
         ExamButtons[i]->move(lefts[i], ExamButtons[i]->y());
 
-    const std::vector<int> second =
-        centredRow(W, {AllQButton->width(), RandButton->width(), UserButton->width()});
+    const std::vector<int> second = centredRow(W, {AllQButton->width(), RandButton->width(), UserButton->width()});
     AllQButton->move(second[0], AllQButton->y());
     RandButton->move(second[1], RandButton->y());
     UserButton->move(second[2], UserButton->y());

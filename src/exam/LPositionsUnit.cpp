@@ -32,8 +32,7 @@ int referenceLabel(const std::array<bool, 6>& visible)
     return reference;
 }
 
-ItemStack stackItem(int questionTextHeight, const std::array<int, 6>& answerHeights,
-                    const std::array<bool, 6>& visible)
+ItemStack stackItem(int questionTextHeight, const std::array<int, 6>& answerHeights, const std::array<bool, 6>& visible)
 {
     ItemStack s;
     s.questionPanelHeight = questionTextHeight + 2 * QPanelBorder;

@@ -80,8 +80,10 @@ void TNameForm::setCountEnabled(bool enabled)
     QPalette pal = SpinEdit2->palette();
     const QPalette standard = SpinEdit2->style()->standardPalette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        pal.setColor(g, QPalette::Base, enabled ? standard.color(QPalette::Active, QPalette::Base) : QColor(192, 192, 192));
-        pal.setColor(g, QPalette::Text, enabled ? standard.color(QPalette::Active, QPalette::Text) : QColor(128, 128, 128));
+        pal.setColor(g, QPalette::Base,
+                     enabled ? standard.color(QPalette::Active, QPalette::Base) : QColor(192, 192, 192));
+        pal.setColor(g, QPalette::Text,
+                     enabled ? standard.color(QPalette::Active, QPalette::Text) : QColor(128, 128, 128));
     }
     SpinEdit2->setPalette(pal);
 }

@@ -108,7 +108,8 @@ bool TTestForm::prepareSet(Table& source, int count, bool fromBank)
         Transaction tx(dtCurrentSet);
         for (int i = 0; i < int(order.size()); ++i) {
             if (!source.findKey(order[i]))
-                throw VeldraError(QStringLiteral("Question %1 is missing from \"%2\".").arg(order[i]).arg(source.tableName()));
+                throw VeldraError(
+                    QStringLiteral("Question %1 is missing from \"%2\".").arg(order[i]).arg(source.tableName()));
             ProgressForm->ProgressBar1->setValue(i);
             dtCurrentSet.append();
             for (const FieldCopy& c : copies)

@@ -101,8 +101,8 @@ TTestForm::TTestForm(QWidget* parent) : QDialog(parent, Qt::Window)
     // The window opens on its welcome panel.
     Panel2->hide();
     ScrollBox1->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, MarkBox, TimeLabel, CorrectLabel,
-                                                      ReviewLabel})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Label1, Label2, Label3, MarkBox, TimeLabel, CorrectLabel, ReviewLabel})
         w->hide();
     PrintItem1->setEnabled(false);
 }
@@ -193,9 +193,8 @@ void TTestForm::buildWelcomePanel()
     WelcomeLabel->setOutlineColor(QColor(0, 0, 128));
     WelcomeLabel->setShadow(2, QColor(128, 128, 128));
     WelcomeLabel->setAlignment(Qt::AlignHCenter);
-    WelcomeText = new QLabel(QString::fromUtf8(ProductText::WelcomeLine1) + '\n' +
-                                 QString::fromUtf8(ProductText::WelcomeLine2),
-                             Panel4);
+    WelcomeText = new QLabel(
+        QString::fromUtf8(ProductText::WelcomeLine1) + '\n' + QString::fromUtf8(ProductText::WelcomeLine2), Panel4);
     WelcomeText->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     WelcomeText->setAlignment(Qt::AlignHCenter);
     SelectPanel = new QWidget(Panel4);
@@ -400,8 +399,8 @@ void TTestForm::CloseCurrentExam()
 
 void TTestForm::Button3Click()
 {
-    if (messageBox(MsgKind::Confirmation, QStringLiteral("Are you sure you wish to end this exam?"),
-                   MsgButtons::YesNo, this) == MsgButton::Yes)
+    if (messageBox(MsgKind::Confirmation, QStringLiteral("Are you sure you wish to end this exam?"), MsgButtons::YesNo,
+                   this) == MsgButton::Yes)
         CloseCurrentExam();
 }
 

@@ -88,7 +88,7 @@ public:
     QPushButton* ExhBtnA = nullptr;
     QPushButton* ExhBtnB = nullptr;
     QToolButton* CalcButton = nullptr;
-    std::array<ClickLabel*, 6> ALabel{};         // ALabel1 .. ALabel6
+    std::array<ClickLabel*, 6> ALabel{};        // ALabel1 .. ALabel6
     std::array<QRadioButton*, 6> RadioButton{}; // RadioButton1 .. RadioButton6
     std::array<QCheckBox*, 6> CheckBox{};       // CheckBox1 .. CheckBox6
     QLabel* ExpText = nullptr;
@@ -147,7 +147,7 @@ public:
     // ---- answering (Answering.cpp)
     void PrevButtonClick();
     void NextButtonClick();
-    void ALabelClick(int n); // ALabel1Click .. ALabel6Click, n = 1 to 6
+    void ALabelClick(int n);   // ALabel1Click .. ALabel6Click, n = 1 to 6
     void CheckBoxClick(int n); // CheckBox1Click .. CheckBox6Click
     void RadioButton1Click();
     void StoreRadioAnswers();

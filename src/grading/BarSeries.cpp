@@ -139,9 +139,10 @@ void BarSeries::placeLabels()
     const QFontMetricsF valueMetrics(valueLabelFont_);
     const int valueHeight = int(std::ceil(valueMetrics.height() + LabelGap));
     // The last value label stands half beyond the plot area.
-    const int overhang = valueLabelItems_.isEmpty()
-                             ? 0
-                             : int(std::ceil(valueMetrics.horizontalAdvance(valueLabelItems_.last()->toPlainText()) / 2));
+    const int overhang =
+        valueLabelItems_.isEmpty()
+            ? 0
+            : int(std::ceil(valueMetrics.horizontalAdvance(valueLabelItems_.last()->toPlainText()) / 2));
     QMargins wanted = margins_ + QMargins(int(width + LabelGap), 0, 0, valueHeight);
     wanted.setRight(std::max(wanted.right(), overhang + 1));
     if (chart_->margins() != wanted)

@@ -24,8 +24,8 @@ TReviewForm::TReviewForm(QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 0);
     layout->setSpacing(4);
 
-    Panel5 = newLegend({{IconIncomplete, " - incomplete   "}, {IconComplete, " - complete   "},
-                        {IconMarked, " - marked   "}});
+    Panel5 = newLegend(
+        {{IconIncomplete, " - incomplete   "}, {IconComplete, " - complete   "}, {IconMarked, " - marked   "}});
     Panel4 = newLegend({{IconIncorrect, " - incorrect item   "}, {IconComplete, " - correct item   "}});
     Panel4->hide();
     layout->addWidget(Panel5);

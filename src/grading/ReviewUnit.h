@@ -20,8 +20,8 @@ public:
     ~TReviewForm() override;
 
     std::array<QIcon, 4> ImageList1; // indexed by ItemIcon
-    QWidget* Panel5 = nullptr; // exam legend
-    QWidget* Panel4 = nullptr; // review legend
+    QWidget* Panel5 = nullptr;       // exam legend
+    QWidget* Panel4 = nullptr;       // review legend
     QListWidget* ListView1 = nullptr;
     QPushButton* BitBtn2 = nullptr; // "&Go to the selected question"
     QPushButton* BitBtn1 = nullptr; // "&Return"

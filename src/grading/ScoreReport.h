@@ -20,8 +20,8 @@ public:
     ScoreReport();
     ~ScoreReport();
 
-    QChart* ppTeeChart1;                   // total chart
-    QChart* ppTeeChart2;                   // section chart
+    QChart* ppTeeChart1; // total chart
+    QChart* ppTeeChart2; // section chart
     BarSeries Series2;
     BarSeries HorizBarSeries2;
     QString ppLabel1; // heading line

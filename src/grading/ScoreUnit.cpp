@@ -31,8 +31,7 @@ constexpr int SectionLabelWrap = 24; // characters; keeps the longest section na
 
 } // namespace
 
-TScoreForm::TScoreForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(QStringLiteral("Tessarin"));
     setFixedSize(582, 435);
@@ -178,8 +177,8 @@ void TScoreForm::BitBtn2Click()
 
 void TScoreForm::BitBtn3Click()
 {
-    if (messageBox(MsgKind::Confirmation, QStringLiteral("Are you sure you wish to end this exam?"),
-                   MsgButtons::YesNo, this) != MsgButton::Yes)
+    if (messageBox(MsgKind::Confirmation, QStringLiteral("Are you sure you wish to end this exam?"), MsgButtons::YesNo,
+                   this) != MsgButton::Yes)
         return;
     TestForm->CloseCurrentExam();
     done(QDialog::Rejected);

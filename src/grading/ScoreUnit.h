@@ -32,7 +32,7 @@ public:
     QLabel* Chart1Title = nullptr;
     QChartView* Chart1 = nullptr;
     std::unique_ptr<BarSeries> HorizBarSeries1;
-    QWidget* Panel3 = nullptr; // button strip
+    QWidget* Panel3 = nullptr;      // button strip
     QPushButton* BitBtn1 = nullptr; // "&View Answers"
     QPushButton* BitBtn2 = nullptr; // "&Print Report"
     QPushButton* BitBtn3 = nullptr; // "E&xit Exam"

@@ -19,8 +19,8 @@ void fillItemList(ItemIcon (*icon)(const AnswerRecord&))
     ReviewForm->ListView1->clear();
     for (int i = 0; i < int(AnswerSheet.size()); ++i) {
         const AnswerRecord& record = AnswerSheet[i];
-        ReviewForm->ListView1->addItem(new QListWidgetItem(ReviewForm->ImageList1[icon(record)],
-                                                           itemCaption(i + 1, record)));
+        ReviewForm->ListView1->addItem(
+            new QListWidgetItem(ReviewForm->ImageList1[icon(record)], itemCaption(i + 1, record)));
     }
 }
 

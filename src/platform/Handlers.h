@@ -11,8 +11,7 @@ void applicationErrorHandler(const QString& message);
 
 // Runs one user command; whatever it throws stops that command and reaches the default handler,
 // so no exception ever crosses Qt code.
-template <class F>
-void runGuarded(F&& command)
+template <class F> void runGuarded(F&& command)
 {
     try {
         command();
@@ -24,8 +23,7 @@ void runGuarded(F&& command)
 }
 
 // Wraps a handler for connect(): the signal's arguments are passed on when the handler takes them.
-template <class F>
-auto guarded(F handler)
+template <class F> auto guarded(F handler)
 {
     return [handler](auto&&... args) {
         runGuarded([&] {

@@ -33,8 +33,7 @@ void createWindows()
 
 namespace {
 
-template <class T>
-void release(T*& window)
+template <class T> void release(T*& window)
 {
     delete window;
     window = nullptr;

@@ -76,11 +76,7 @@ QString tableNameForFile(const QString& fileName)
 
 const QStringList& SectionNames()
 {
-    static const QStringList names{"Planning",
-                                   "Installation and Configuration",
-                                   "Managing Resources",
-                                   "Connectivity",
-                                   "Monitoring and Optimization",
-                                   "Troubleshooting"};
+    static const QStringList names{"Planning",     "Installation and Configuration", "Managing Resources",
+                                   "Connectivity", "Monitoring and Optimization",    "Troubleshooting"};
     return names;
 }

@@ -18,7 +18,7 @@ public:
     bool step();                                 // true while a row is there
     void run();                                  // step to the end, then reset
     void reset();
-    QVariant column(int index) const;            // 0-based
+    QVariant column(int index) const; // 0-based
     qint64 columnInt(int index) const;
 
 private:

@@ -47,8 +47,8 @@ void createTableFile(const QString& fileName, const Session& session)
     if (QFileInfo::exists(fileName))
         throw VeldraError(QString("The table file \"%1\" exists already.").arg(fileName));
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(fileName).constData(), &db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int rc = sqlite3_open_v2(QFile::encodeName(fileName).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                             nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(db);
         throwSqliteError(nullptr, rc, fileName);
@@ -192,8 +192,8 @@ void Table::openDatabase()
     const bool creatable = def && def->fileName != bankTableDef().fileName;
     const bool exists = QFileInfo::exists(fileName_);
     if (!exists && !creatable)
-        throw VeldraError(QString("The table file \"%1\" was not found in the folder \"%2\".")
-                              .arg(fileName_, QDir::currentPath()));
+        throw VeldraError(
+            QString("The table file \"%1\" was not found in the folder \"%2\".").arg(fileName_, QDir::currentPath()));
 
     if (!exists)
         createTableFile(fileName_, *session_);
@@ -254,12 +254,12 @@ void Table::readColumns()
     }
     const auto prepare = [this](const QString& sql) { return std::make_unique<SqliteStatement>(db_, sql, fileName_); };
     statements_.readRow = prepare(QString("SELECT %1 FROM %2 WHERE rowid=?").arg(names.join(", "), table));
-    statements_.insertAll = prepare(QString("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(", "), marks.join(", ")));
+    statements_.insertAll =
+        prepare(QString("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(", "), marks.join(", ")));
     statements_.insertWithoutKey =
-        namesWithoutKey.isEmpty()
-            ? prepare(QString("INSERT INTO %1 DEFAULT VALUES").arg(table))
-            : prepare(QString("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(table, namesWithoutKey.join(", "), marksWithoutKey.join(", ")));
+        namesWithoutKey.isEmpty() ? prepare(QString("INSERT INTO %1 DEFAULT VALUES").arg(table))
+                                  : prepare(QString("INSERT INTO %1 (%2) VALUES (%3)")
+                                                .arg(table, namesWithoutKey.join(", "), marksWithoutKey.join(", ")));
     statements_.update = prepare(QString("UPDATE %1 SET %2 WHERE rowid=?").arg(table, sets.join(", ")));
 }
 
@@ -360,11 +360,11 @@ void Table::buildVisible()
     if (!filtered_)
         return;
     // The value is bound, never pasted into the statement; the column is one of the table's own.
-    SqliteStatement rows(db_,
-                         QString("SELECT rowid FROM %1 WHERE IFNULL(%2, 0) %3 ? ORDER BY rowid")
-                             .arg(quoteIdentifier(sqlTable_), quoted(filterColumn_),
-                                  activeFilter_->notEqual ? "<>" : "="),
-                         fileName_);
+    SqliteStatement rows(
+        db_,
+        QString("SELECT rowid FROM %1 WHERE IFNULL(%2, 0) %3 ? ORDER BY rowid")
+            .arg(quoteIdentifier(sqlTable_), quoted(filterColumn_), activeFilter_->notEqual ? "<>" : "="),
+        fileName_);
     rows.bind(1, QVariant(activeFilter_->value));
     while (rows.step())
         visible_.push_back(rows.columnInt(0));
@@ -514,8 +514,8 @@ void Table::setValue(int column, const QVariant& value)
 {
     requireActive();
     if (state_ != TableState::Edit && state_ != TableState::Insert)
-        throw VeldraError(
-            QString("The table \"%1\" is not being edited: field %2 cannot be written.").arg(fileName_, columns_[column]));
+        throw VeldraError(QString("The table \"%1\" is not being edited: field %2 cannot be written.")
+                              .arg(fileName_, columns_[column]));
     editBuffer_[column] = value;
     modified_ = true;
     emit dataChanged(columns_[column]);

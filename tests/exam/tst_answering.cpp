@@ -72,13 +72,27 @@ void TestAnswering::answersAndTheCorrectFlag_data()
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("correct");
-    QTest::newRow("single: text of the third") << false << "C" << "tc" << "001000" << true;
-    QTest::newRow("single: control, then another") << false << "C" << "cctb" << "010000" << false;
-    QTest::newRow("multiple: text twice") << true << "BD" << "tctc" << "000000" << false;
-    QTest::newRow("multiple: exactly the key") << true << "BD" << "tbcd" << "010100" << true;
-    QTest::newRow("multiple: one more than the key") << true << "BD" << "tbtdca" << "110100" << false;
-    QTest::newRow("multiple: key again after removing") << true << "BD" << "tbtdcata" << "010100" << true;
-    QTest::newRow("multiple: part of the key") << true << "BD" << "cb" << "010000" << false;
+    QTest::newRow("single: text of the third") << false << "C"
+                                               << "tc"
+                                               << "001000" << true;
+    QTest::newRow("single: control, then another") << false << "C"
+                                                   << "cctb"
+                                                   << "010000" << false;
+    QTest::newRow("multiple: text twice") << true << "BD"
+                                          << "tctc"
+                                          << "000000" << false;
+    QTest::newRow("multiple: exactly the key") << true << "BD"
+                                               << "tbcd"
+                                               << "010100" << true;
+    QTest::newRow("multiple: one more than the key") << true << "BD"
+                                                     << "tbtdca"
+                                                     << "110100" << false;
+    QTest::newRow("multiple: key again after removing") << true << "BD"
+                                                        << "tbtdcata"
+                                                        << "010100" << true;
+    QTest::newRow("multiple: part of the key") << true << "BD"
+                                               << "cb"
+                                               << "010000" << false;
 }
 
 void TestAnswering::answersAndTheCorrectFlag()

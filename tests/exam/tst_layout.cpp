@@ -74,8 +74,8 @@ void TestLayout::stackingArithmetic_data()
     // q = 20: panel 36, exhibits at 38, answer a at 78.
     QTest::newRow("four answers") << 20 << QList<int>{16, 32, 16, 16, 0, 0} << 4
                                   << QList<int>{78, 109, 156, 187, 218, 233} << 187 + 16 + 40;
-    QTest::newRow("two answers") << 20 << QList<int>{16, 16, 0, 0, 0, 0} << 2
-                                 << QList<int>{78, 109, 140, 155, 170, 185} << 109 + 16 + 40;
+    QTest::newRow("two answers") << 20 << QList<int>{16, 16, 0, 0, 0, 0} << 2 << QList<int>{78, 109, 140, 155, 170, 185}
+                                 << 109 + 16 + 40;
     QTest::newRow("six answers") << 0 << QList<int>{10, 10, 10, 10, 10, 10} << 6
                                  << QList<int>{58, 83, 108, 133, 158, 183} << 183 + 10 + 40;
 }
@@ -182,22 +182,22 @@ void TestLayout::nullTypeShowsRadioButtons()
 void TestLayout::headerAndNavigation()
 {
     {
-    ProgramUnderTest program;
-    program.showExamWindow();
-    program.start(TestForm->Action[0]); // questions 1, 8, 15
-    QCOMPARE(TestForm->Label1->text(), QString("Item 1 of 3"));
-    QVERIFY(TestForm->Label2->text().startsWith("Item ID: "));
-    QVERIFY(!TestForm->PrevButton->isEnabled());
-    QVERIFY(TestForm->NextButton->isEnabled());
-    TestForm->NextButton->click();
-    TestForm->NextButton->click();
-    QCOMPARE(TestForm->Label1->text(), QString("Item 3 of 3"));
-    QVERIFY(TestForm->PrevButton->isEnabled());
-    QVERIFY(!TestForm->NextButton->isEnabled());
-    TestForm->NextButton->click(); // no wrapping
-    QCOMPARE(TestForm->dtCurrentSet.recNo(), 3);
-    QCOMPARE(TestForm->Label2->text(),
-             QString("Item ID: %1").arg(TestForm->dtCurrentSet.fieldByName("Q_OR_NUMBER").asInteger()));
+        ProgramUnderTest program;
+        program.showExamWindow();
+        program.start(TestForm->Action[0]); // questions 1, 8, 15
+        QCOMPARE(TestForm->Label1->text(), QString("Item 1 of 3"));
+        QVERIFY(TestForm->Label2->text().startsWith("Item ID: "));
+        QVERIFY(!TestForm->PrevButton->isEnabled());
+        QVERIFY(TestForm->NextButton->isEnabled());
+        TestForm->NextButton->click();
+        TestForm->NextButton->click();
+        QCOMPARE(TestForm->Label1->text(), QString("Item 3 of 3"));
+        QVERIFY(TestForm->PrevButton->isEnabled());
+        QVERIFY(!TestForm->NextButton->isEnabled());
+        TestForm->NextButton->click(); // no wrapping
+        QCOMPARE(TestForm->dtCurrentSet.recNo(), 3);
+        QCOMPARE(TestForm->Label2->text(),
+                 QString("Item ID: %1").arg(TestForm->dtCurrentSet.fieldByName("Q_OR_NUMBER").asInteger()));
     }
     ProgramUnderTest single({TestQuestion{}});
     single.showExamWindow();

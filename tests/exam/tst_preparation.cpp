@@ -95,7 +95,8 @@ void TestPreparation::practiceExamHoldsItsQuestionsOnce()
     // The copy carries the bank's fields.
     Table& set = TestForm->dtCurrentSet;
     set.first();
-    QCOMPARE(set.fieldByName("Q_TEXT").asString(), QString("Question %1").arg(set.fieldByName("Q_OR_NUMBER").asInteger()));
+    QCOMPARE(set.fieldByName("Q_TEXT").asString(),
+             QString("Question %1").arg(set.fieldByName("Q_OR_NUMBER").asInteger()));
     QVERIFY(set.fieldByName("A2").asBoolean());
     QVERIFY(!set.fieldByName("A1").asBoolean());
     QCOMPARE(set.recNo(), 1);
@@ -318,8 +319,9 @@ void TestPreparation::countBoxByStart()
     program.folder.writeUserSet({TestQuestion{}});
     program.showExamWindow();
     program.modal = [](QDialog*) { return ModalResult::Cancel; };
-    QAction* action = start < 7 ? TestForm->Action[start]
-                                : (start == 7 ? TestForm->AllQAct : (start == 8 ? TestForm->RandAct : TestForm->UserAct));
+    QAction* action = start < 7
+                          ? TestForm->Action[start]
+                          : (start == 7 ? TestForm->AllQAct : (start == 8 ? TestForm->RandAct : TestForm->UserAct));
     program.start(action);
     QCOMPARE(NameForm->windowTitle(), caption);
     QCOMPARE(NameForm->SpinEdit2->value(), 19);
@@ -358,9 +360,9 @@ void TestPreparation::centredRows_data()
     QTest::addColumn<int>("first");
     // (W - 7*30 - 36) / 2 and (W - 3*109 - 12) / 2, halves to even.
     QTest::newRow("exam row, even") << 1000 << 30 << 7 << 377;
-    QTest::newRow("exam row, half down") << 1001 << 30 << 7 << 378;  // 377.5 -> 378
-    QTest::newRow("exam row, half up") << 1003 << 30 << 7 << 378;    // 378.5 -> 378
-    QTest::newRow("second row") << 1000 << 109 << 3 << 330;          // 330.5 -> 330
+    QTest::newRow("exam row, half down") << 1001 << 30 << 7 << 378; // 377.5 -> 378
+    QTest::newRow("exam row, half up") << 1003 << 30 << 7 << 378;   // 378.5 -> 378
+    QTest::newRow("second row") << 1000 << 109 << 3 << 330;         // 330.5 -> 330
     QTest::newRow("second row, odd") << 1001 << 109 << 3 << 331;
 }
 

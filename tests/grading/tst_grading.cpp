@@ -51,23 +51,22 @@ void TestGrading::arithmetic_data()
                                  << "Installation and Configuration (17/20) " << 20;
     QTest::newRow("849.56 shows 850 and fails")
         << "3+*96 3-*17" << 96000.0 / 113 << 850 << "Fail" << 3 << 85 << "Managing Resources (96/113) " << 113;
-    QTest::newRow("187.5 rounds up to even") << "4+*3 4-*13" << 187.5 << 188 << "Fail" << 4 << 19
-                                             << "Connectivity (3/16) " << 16;
-    QTest::newRow("312.5 rounds down to even") << "5+*5 5-*11" << 312.5 << 312 << "Fail" << 5 << 31
-                                               << "Monitoring and Optimization (5/16) " << 16;
-    QTest::newRow("916.67") << "6+*55 6-*5" << 55000.0 / 60 << 917 << "Pass" << 6 << 92
-                            << "Troubleshooting (55/60) " << 60;
+    QTest::newRow("187.5 rounds up to even")
+        << "4+*3 4-*13" << 187.5 << 188 << "Fail" << 4 << 19 << "Connectivity (3/16) " << 16;
+    QTest::newRow("312.5 rounds down to even")
+        << "5+*5 5-*11" << 312.5 << 312 << "Fail" << 5 << 31 << "Monitoring and Optimization (5/16) " << 16;
+    QTest::newRow("916.67") << "6+*55 6-*5" << 55000.0 / 60 << 917 << "Pass" << 6 << 92 << "Troubleshooting (55/60) "
+                            << 60;
     QTest::newRow("section 12.5 to 12") << "1+ 1-*7" << 125.0 << 125 << "Fail" << 1 << 12 << "Planning (1/8) " << 8;
-    QTest::newRow("section 37.5 to 38") << "1+*3 1-*5" << 375.0 << 375 << "Fail" << 1 << 38 << "Planning (3/8) "
-                                        << 8;
+    QTest::newRow("section 37.5 to 38") << "1+*3 1-*5" << 375.0 << 375 << "Fail" << 1 << 38 << "Planning (3/8) " << 8;
     QTest::newRow("sections mixed") << "4+*7 4-*2 1-*3" << 7000.0 / 12 << 583 << "Fail" << 4 << 78
                                     << "Connectivity (7/9) " << 12;
-    QTest::newRow("section without items") << "1+*4" << 1000.0 << 1000 << "Pass" << 6 << 0
-                                           << "Troubleshooting (0/0) " << 4;
+    QTest::newRow("section without items")
+        << "1+*4" << 1000.0 << 1000 << "Pass" << 6 << 0 << "Troubleshooting (0/0) " << 4;
     QTest::newRow("section 7 counts in total only")
         << "1+ 7+ 7-" << 2000.0 / 3 << 667 << "Fail" << 1 << 100 << "Planning (1/1) " << 1;
-    QTest::newRow("section 0 counts in total only") << "0+ 2-" << 500.0 << 500 << "Fail" << 2 << 0
-                                                    << "Installation and Configuration (0/1) " << 1;
+    QTest::newRow("section 0 counts in total only")
+        << "0+ 2-" << 500.0 << 500 << "Fail" << 2 << 0 << "Installation and Configuration (0/1) " << 1;
 }
 
 void TestGrading::arithmetic()
@@ -120,8 +119,12 @@ void TestGrading::titleLineText_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("line");
 
-    QTest::newRow("default name") << "Your Name" << "Practice Exam A" << "Your Name,  Veldra 4,  Practice Exam A";
-    QTest::newRow("empty name") << "" << "User Exam" << ",  Veldra 4,  User Exam";
+    QTest::newRow("default name") << "Your Name"
+                                  << "Practice Exam A"
+                                  << "Your Name,  Veldra 4,  Practice Exam A";
+    QTest::newRow("empty name") << ""
+                                << "User Exam"
+                                << ",  Veldra 4,  User Exam";
 }
 
 void TestGrading::titleLineText()

@@ -41,8 +41,8 @@ void TestItemList::rows_data()
     QTest::newRow("unanswered") << 7 << "" << false << false << "7  " << IconIncomplete << IconIncorrect;
     QTest::newRow("unanswered marked") << 7 << "" << true << false << "7  " << IconMarked << IconIncorrect;
     QTest::newRow("marked and correct") << 12 << "B" << true << true << "12  B" << IconMarked << IconComplete;
-    QTest::newRow("all six, letters in order") << 113 << "ABCDEF" << false << true << "113  ABCDEF"
-                                               << IconComplete << IconComplete;
+    QTest::newRow("all six, letters in order")
+        << 113 << "ABCDEF" << false << true << "113  ABCDEF" << IconComplete << IconComplete;
     QTest::newRow("f only") << 2 << "F" << false << false << "2  F" << IconComplete << IconIncorrect;
 }
 

@@ -18,13 +18,13 @@ namespace {
 struct ReviewExam {
     ReviewExam()
         : program([] {
-            TestQuestion q;
-            q.multiple = true;
-            q.answers = QStringList{"a", "b", "c", "d"};
-            q.key = "AC";
-            q.explanation = "Because.";
-            return std::vector<TestQuestion>(3, q);
-        }())
+              TestQuestion q;
+              q.multiple = true;
+              q.answers = QStringList{"a", "b", "c", "d"};
+              q.key = "AC";
+              q.explanation = "Because.";
+              return std::vector<TestQuestion>(3, q);
+          }())
     {
         program.showExamWindow();
         program.start(TestForm->Action[0]);

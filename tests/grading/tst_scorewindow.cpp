@@ -75,9 +75,9 @@ QString plainText(const QString& richText)
     return document.toPlainText().replace(QChar::Nbsp, ' ');
 }
 
-const QStringList SectionLabels{"Troubleshooting (0/0) ", "Monitoring and Optimization (0/0) ",
-                                "Connectivity (0/2) ",    "Managing Resources (0/0) ",
-                                "Installation and Configuration (0/0) ", "Planning (4/4) "};
+const QStringList SectionLabels{
+    "Troubleshooting (0/0) ",    "Monitoring and Optimization (0/0) ",    "Connectivity (0/2) ",
+    "Managing Resources (0/0) ", "Installation and Configuration (0/0) ", "Planning (4/4) "};
 
 } // namespace
 

@@ -15,7 +15,8 @@
 namespace {
 
 // A sound question; overrides replace its keys, and a null override removes one.
-QJsonObject question(int id, const QJsonObject &overrides = {}) {
+QJsonObject question(int id, const QJsonObject& overrides = {})
+{
     QJsonObject q{{"id", id},
                   {"exam", 1},
                   {"section", 2},
@@ -33,43 +34,49 @@ QJsonObject question(int id, const QJsonObject &overrides = {}) {
     return q;
 }
 
-QJsonObject parse(const char *json) {
+QJsonObject parse(const char* json)
+{
     return QJsonDocument::fromJson(json).object();
 }
 
-QString bank(const QJsonArray &questions) {
+QString bank(const QJsonArray& questions)
+{
     return QString::fromUtf8(QJsonDocument(QJsonObject{{"questions", questions}}).toJson());
 }
 
 // Three questions, the one at position `at` carrying the overrides.
-QString bankWith(int at, const char *overrides) {
+QString bankWith(int at, const char* overrides)
+{
     QJsonArray qs;
     for (int id = 1; id <= 3; ++id)
         qs.append(question(id, id == at ? parse(overrides) : QJsonObject()));
     return bank(qs);
 }
 
-void writeFile(const QString &path, const QByteArray &bytes) {
+void writeFile(const QString& path, const QByteArray& bytes)
+{
     QFile f(path);
     QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
     f.write(bytes);
 }
 
-QByteArray readFile(const QString &path) {
+QByteArray readFile(const QString& path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QStringList folderListing(const QString &path) {
-    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                QDir::Name);
+QStringList folderListing(const QString& path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // A source file and a picture folder holding good.png (a picture) and bad.png (text), beside a
 // program folder that already has a bank.
 class Workspace {
 public:
-    Workspace() {
+    Workspace()
+    {
         QDir(dir_.path()).mkdir("pictures");
         QImage picture(4, 3, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
@@ -78,15 +85,16 @@ public:
     }
     QString source() const { return dir_.filePath("bank.json"); }
     QString pictures() const { return dir_.filePath("pictures"); }
-    void writeSource(const QString &text) const { writeFile(source(), text.toUtf8()); }
+    void writeSource(const QString& text) const { writeFile(source(), text.toUtf8()); }
 
 private:
     QTemporaryDir dir_;
 };
 
-QString describeAll(const std::vector<CompileProblem> &problems) {
+QString describeAll(const std::vector<CompileProblem>& problems)
+{
     QStringList lines;
-    for (const CompileProblem &p : problems)
+    for (const CompileProblem& p : problems)
         lines << describeProblem("bank.json", p);
     return lines.join('\n');
 }
@@ -107,7 +115,8 @@ private slots:
     void realBankCompiles();
 };
 
-void TestBankCompiler::refusedSources_data() {
+void TestBankCompiler::refusedSources_data()
+{
     QTest::addColumn<QString>("source");
     QTest::addColumn<int>("questionId");
     QTest::addColumn<QString>("field");
@@ -183,11 +192,9 @@ void TestBankCompiler::refusedSources_data() {
     // Answers and keys
     QTest::newRow("one answer") << bankWith(1, R"({"answers": ["only"], "correct": ["a"]})") << 1 << "answers"
                                 << "at least 2";
-    QTest::newRow("seven answers") << bankWith(1, R"({"answers": ["1","2","3","4","5","6","7"]})") << 1
-                                   << "answers"
+    QTest::newRow("seven answers") << bankWith(1, R"({"answers": ["1","2","3","4","5","6","7"]})") << 1 << "answers"
                                    << "at most 6";
-    QTest::newRow("empty answer") << bankWith(1, R"({"answers": ["x", "", "z"], "correct": ["a"]})") << 1
-                                  << "answers"
+    QTest::newRow("empty answer") << bankWith(1, R"({"answers": ["x", "", "z"], "correct": ["a"]})") << 1 << "answers"
                                   << "b is empty";
     QTest::newRow("answer a number") << bankWith(1, R"({"answers": ["x", 2]})") << 1 << "answers"
                                      << "text";
@@ -207,8 +214,7 @@ void TestBankCompiler::refusedSources_data() {
                                     << "letter";
     QTest::newRow("key a number") << bankWith(1, R"({"correct": [1]})") << 1 << "correct"
                                   << "letter";
-    QTest::newRow("key named twice") << bankWith(1, R"({"multiple": true, "correct": ["a", "a"]})") << 1
-                                     << "correct"
+    QTest::newRow("key named twice") << bankWith(1, R"({"multiple": true, "correct": ["a", "a"]})") << 1 << "correct"
                                      << "twice";
     QTest::newRow("keys not a list") << bankWith(1, R"({"correct": "b"})") << 1 << "correct"
                                      << "list";
@@ -218,17 +224,15 @@ void TestBankCompiler::refusedSources_data() {
                                           << "exactly one";
     QTest::newRow("single with no key") << bankWith(3, R"({"correct": []})") << 3 << "correct"
                                         << "exactly one";
-    QTest::newRow("multiple with no key")
-        << bankWith(3, R"({"multiple": true, "correct": []})") << 3 << "correct"
-        << "at least one";
+    QTest::newRow("multiple with no key") << bankWith(3, R"({"multiple": true, "correct": []})") << 3 << "correct"
+                                          << "at least one";
 
     // Exhibits
     QTest::newRow("exhibit missing") << bankWith(2, R"({"exhibit1": "gone.png"})") << 2 << "exhibit1"
                                      << "not found";
     QTest::newRow("exhibit not a picture") << bankWith(2, R"({"exhibit2": "bad.png"})") << 2 << "exhibit2"
                                            << "picture";
-    QTest::newRow("exhibit a path") << bankWith(2, R"({"exhibit1": "../pictures/good.png"})") << 2
-                                    << "exhibit1"
+    QTest::newRow("exhibit a path") << bankWith(2, R"({"exhibit1": "../pictures/good.png"})") << 2 << "exhibit1"
                                     << "path";
     QTest::newRow("exhibit a folder") << bankWith(2, R"({"exhibit1": "."})") << 2 << "exhibit1"
                                       << "not found";
@@ -236,7 +240,8 @@ void TestBankCompiler::refusedSources_data() {
                                       << "text";
 }
 
-void TestBankCompiler::refusedSources() {
+void TestBankCompiler::refusedSources()
+{
     QFETCH(QString, source);
     QFETCH(int, questionId);
     QFETCH(QString, field);
@@ -251,7 +256,7 @@ void TestBankCompiler::refusedSources() {
     const std::vector<CompileProblem> problems =
         compileBank(ws.source(), ws.pictures(), folder.file("veldra.DAT"), testSession());
 
-    const bool found = std::any_of(problems.begin(), problems.end(), [&](const CompileProblem &p) {
+    const bool found = std::any_of(problems.begin(), problems.end(), [&](const CompileProblem& p) {
         return p.questionId == questionId && p.field == field && p.message.contains(word);
     });
     QVERIFY2(found, qPrintable("got:\n" + describeAll(problems)));
@@ -259,23 +264,25 @@ void TestBankCompiler::refusedSources() {
     QCOMPARE(folderListing(folder.path()), QStringList{"veldra.DAT"});
 }
 
-void TestBankCompiler::everyProblemIsReported() {
+void TestBankCompiler::everyProblemIsReported()
+{
     Workspace ws;
-    ws.writeSource(bank({question(1, parse(R"({"section": 9})")), question(2),
-                         question(3, parse(R"({"exam": 8, "sim": 4})"))}));
+    ws.writeSource(
+        bank({question(1, parse(R"({"section": 9})")), question(2), question(3, parse(R"({"exam": 8, "sim": 4})"))}));
     QTemporaryDir out;
 
     const std::vector<CompileProblem> problems =
         compileBank(ws.source(), ws.pictures(), out.filePath("veldra.DAT"), testSession());
 
     QStringList got;
-    for (const CompileProblem &p : problems)
+    for (const CompileProblem& p : problems)
         got << QString("%1 %2").arg(p.questionId).arg(p.field);
     QCOMPARE(got, (QStringList{"1 section", "3 exam", "3 sim"}));
     QCOMPARE(folderListing(out.path()), QStringList{});
 }
 
-void TestBankCompiler::failedWriteLeavesNoTrace() {
+void TestBankCompiler::failedWriteLeavesNoTrace()
+{
     // The output is a folder, so the final replacement fails after the table has been built.
     Workspace ws;
     ws.writeSource(bank({question(1)}));
@@ -298,7 +305,8 @@ void TestBankCompiler::failedWriteLeavesNoTrace() {
     QCOMPARE(folderListing(out.path()), QStringList{"veldra.DAT"});
 }
 
-void TestBankCompiler::compiledBankReadsBack() {
+void TestBankCompiler::compiledBankReadsBack()
+{
     Workspace ws;
     ws.writeSource(bank({
         question(1, parse(R"({"exam": 0, "section": 1, "question": "Which is first?",
@@ -325,8 +333,8 @@ void TestBankCompiler::compiledBankReadsBack() {
     t.setTableName("veldra.DAT");
     t.open();
     QCOMPARE(t.recordCount(), 3);
-    auto text = [&](const char *name) { return t.fieldByName(name).asString(); };
-    auto integer = [&](const char *name) { return int(t.fieldByName(name).asInteger()); };
+    auto text = [&](const char* name) { return t.fieldByName(name).asString(); };
+    auto integer = [&](const char* name) { return int(t.fieldByName(name).asInteger()); };
     auto keys = [&] {
         QString k;
         for (int n = 1; n <= 6; ++n)
@@ -373,7 +381,8 @@ void TestBankCompiler::compiledBankReadsBack() {
     QCOMPARE(text("PICT2"), QString("good.png"));
 }
 
-void TestBankCompiler::commandLine_data() {
+void TestBankCompiler::commandLine_data()
+{
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("source");
     QTest::addColumn<int>("exitCode");
@@ -387,7 +396,8 @@ void TestBankCompiler::commandLine_data() {
     QTest::newRow("good") << QStringList{} << bankWith(0, "{}") << 0 << "3 questions written";
 }
 
-void TestBankCompiler::commandLine() {
+void TestBankCompiler::commandLine()
+{
     QFETCH(QStringList, args);
     QFETCH(QString, source);
     QFETCH(int, exitCode);
@@ -419,7 +429,8 @@ void TestBankCompiler::commandLine() {
     }
 }
 
-void TestBankCompiler::realBankCompiles() {
+void TestBankCompiler::realBankCompiles()
+{
     const QString programDir = VELDRA_BIN_DIR;
     if (!QFileInfo::exists(programDir + "/logo.png"))
         QSKIP("the program folder has no pictures yet");
@@ -430,8 +441,7 @@ void TestBankCompiler::realBankCompiles() {
     const std::vector<CompileProblem> problems =
         compileBank(source, programDir, out.filePath("veldra.DAT"), testSession(), &written);
     QVERIFY2(problems.empty(), qPrintable(describeAll(problems)));
-    const int inSource =
-        QJsonDocument::fromJson(readFile(source)).object().value("questions").toArray().size();
+    const int inSource = QJsonDocument::fromJson(readFile(source)).object().value("questions").toArray().size();
     QVERIFY(inSource > 0);
     QCOMPARE(written, inSource);
 }
