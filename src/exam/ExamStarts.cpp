@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace {
 
 const char* const AllExamsFilter = "Q_EXAM_N<>0";
@@ -44,7 +46,8 @@ void TTestForm::PrepareStartDialog(bool enable)
     dtQSet.setFilter(QString::fromLatin1(AllExamsFilter));
     dtQSet.setFiltered(true);
     const int eligible = dtQSet.recordCount();
-    NameForm->SpinEdit2->setMaximum(eligible);
+    // The lower bound is 1 unless there is nothing to draw, and comes back with the questions.
+    NameForm->SpinEdit2->setRange(std::min(1, eligible), eligible);
     NameForm->SpinEdit2->setValue(eligible);
     dtQSet.close();
     NameForm->setCountEnabled(enable);
@@ -66,8 +69,18 @@ void TTestForm::BeginExam(const std::function<bool()>& buildSet)
 {
     Label3->setText(QStringLiteral("Veldra 4, ") + ExamTitle);
     ExamMode = NoExam;
-    if (!buildSet())
+    // A start that builds no set closes what it opened, so the next start reads the tables afresh.
+    bool built = false;
+    try {
+        built = buildSet();
+    } catch (...) {
+        CloseCurrentExam();
+        throw;
+    }
+    if (!built) {
+        CloseCurrentExam();
         return;
+    }
     InitAnswerSheet();
     ExamMode = ExamRunning;
     ExamControls();

@@ -85,15 +85,14 @@ bool TTestForm::prepareSet(Table& source, int count, bool fromBank)
     candidates.reserve(source.recordCount());
     for (source.first(); !source.eof(); source.next())
         candidates.push_back(fromBank ? source.recNo() : int(source.fieldByName("Q_ID").asInteger()));
-    if (candidates.empty()) {
+    std::mt19937 random = clockSeededGenerator();
+    const std::vector<int> order = drawOrder(candidates, count < 0 ? int(candidates.size()) : count, random);
+    if (order.empty()) {
         messageBox(MsgKind::Information,
                    QStringLiteral("There are no questions for the %1 in the question set.").arg(ExamTitle),
                    MsgButtons::OK, this);
         return false;
     }
-
-    std::mt19937 random = clockSeededGenerator();
-    const std::vector<int> order = drawOrder(candidates, count < 0 ? int(candidates.size()) : count, random);
 
     dtCurrentSet.close();
     dtCurrentSet.setExclusive(true);

@@ -7,6 +7,7 @@
 #include "shell/ProgressUnit.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -49,6 +50,7 @@ private slots:
     void userExamCopiesTheUserSet();
     void emptyUserSetIsRefused();
     void sourceWithoutQuestionsStartsNothing();
+    void randomExamWithoutEligibleQuestions();
     void answerSheetStartsCleared();
     void drawnOrdersAreUniform_data();
     void drawnOrdersAreUniform();
@@ -193,6 +195,30 @@ void TestPreparation::sourceWithoutQuestionsStartsNothing()
     QCOMPARE(TestForm->ExamMode, NoExam);
     QVERIFY(!TestForm->Panel4->isHidden());
     QVERIFY(!ProgressForm->isVisible());
+}
+
+void TestPreparation::randomExamWithoutEligibleQuestions()
+{
+    auto none = sampleQuestions(3);
+    for (TestQuestion& q : none)
+        q.exam = 0;
+    ProgramUnderTest program(none);
+    program.showExamWindow();
+    program.start(TestForm->RandAct);
+    QCOMPARE(program.messages.size(), 1);
+    QVERIFY(program.messages[0].contains("no questions"));
+    QCOMPARE(TestForm->ExamMode, NoExam);
+
+    // With questions back, a count typed as 0 still draws one.
+    QVERIFY(QFile::remove(program.folder.file("veldra.DAT")));
+    program.folder.writeBank(sampleQuestions(5));
+    program.modal = [](QDialog* w) {
+        NameForm->SpinEdit2->findChild<QLineEdit*>()->setText("0");
+        return confirmStartDialog(w);
+    };
+    program.start(TestForm->RandAct);
+    QCOMPARE(TestForm->ExamMode, ExamRunning);
+    QCOMPARE(TestForm->ItemCount, 1);
 }
 
 void TestPreparation::answerSheetStartsCleared()
