@@ -118,7 +118,6 @@ private:
     bool passesFilter(const std::vector<QVariant>& values) const;
     void leaveEditing();
     void moveTo(int viewIndex);
-    void settleAfterEmptyView();
     const std::vector<QVariant>& values() const;
     QVariant value(int column) const;
     void setValue(int column, const QVariant& value);
